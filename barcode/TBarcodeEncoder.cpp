@@ -53,6 +53,30 @@ QString trimmed(const QString& text) {
     return text.mid(from, to - from);
 }
 
+// Symbologies whose tables are written in module widths 1..4: any ratio but 2 would
+// distort every character beyond what a scanner reads.
+bool hasModuleWidths(TBarcodeType type) {
+    using enum TBarcodeType;
+    switch (type) {
+        case bcCode128A:
+        case bcCode128B:
+        case bcCode128C:
+        case bcCode93:
+        case bcCode93Extended:
+        case bcCodeEAN8:
+        case bcCodeEAN13:
+        case bcCodeUPC_A:
+        case bcCodeUPC_E0:
+        case bcCodeUPC_E1:
+        case bcCodeUPC_Supp2:
+        case bcCodeUPC_Supp5:
+        case bcCodeEAN128A:
+        case bcCodeEAN128B:
+        case bcCodeEAN128C: return true;
+        default: return false;
+    }
+}
+
 void padToEven(std::string& digits) {
     if (digits.size() % 2 != 0) digits.insert(digits.begin(), '0');
 }
@@ -101,7 +125,8 @@ void TBarcodeEncoder::applyRatioLimits() {
 }
 
 void TBarcodeEncoder::computeCells() {
-    const int wide = static_cast<int>(std::nearbyint(modul_ * ratio_));
+    const double ratio = hasModuleWidths(typ_) ? 2.0 : ratio_;
+    const int wide = static_cast<int>(std::nearbyint(modul_ * ratio));
     modules_ = {modul_, wide, wide * 3 / 2, wide * 2};
 }
 

@@ -47,3 +47,8 @@ inline TBarcodeEncoder makeEncoder(TBarcodeType type, const QString& text, int m
 }
 
 }  // namespace brovik::barcode::test
+
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

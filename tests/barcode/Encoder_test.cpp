@@ -205,9 +205,20 @@ TEST(BarcodeEncoder, WidthCells) {
         {3, 2.5, {3, 8, 12, 16}}, {2, 2.25, {2, 4, 6, 8}}, {40, 3.0, {40, 120, 180, 240}},  // no 8-bit overflow
     };
     for (const Case& c : cases) {
-        TBarcodeEncoder e = makeEncoder(bcCode128B, "A", c.modul, c.ratio);
+        TBarcodeEncoder e = makeEncoder(bcCode_2_5_interleaved, "12", c.modul, c.ratio);
         e.Width();
         EXPECT_EQ(e.modules(), c.cells) << c.modul << " x " << c.ratio;
+    }
+}
+
+// The tables of these symbologies are in module widths 1..4; the ticket ratio of 3 must not
+// stretch them out of shape, though the property keeps the value it was given.
+TEST(BarcodeEncoder, ModuleWidthSymbologiesIgnoreTheRatio) {
+    for (TBarcodeType type : {bcCode128B, bcCode93, bcCodeEAN13, bcCodeUPC_E0, bcCodeUPC_Supp2, bcCodeEAN128C}) {
+        TBarcodeEncoder e = makeEncoder(type, "12", 2, 3.0);
+        e.Width();
+        EXPECT_EQ(e.modules(), (std::array<int, 4>{2, 4, 6, 8})) << barcodeDisplayName(type).toStdString();
+        EXPECT_EQ(e.Ratio(), 3.0);
     }
 }
 
