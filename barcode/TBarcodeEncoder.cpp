@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace brovik::barcode {
 namespace {

@@ -87,6 +87,7 @@ TEST_F(ZbarRoundTrip, Code39) {
         {bcCode39, "1523001", "1523001"},
         {bcCode39, "CODE-39 $/+%.", "CODE-39 $/+%."},
         {bcCode39, "CODE39", "CODE39W", true},
+        // zbar leaves the full-ASCII pairs of Code 39 as they are.
         {bcCode39Extended, "Ticket 15230012", "T+I+C+K+E+T 15230012"},
     });
 }
