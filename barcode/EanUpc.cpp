@@ -43,6 +43,10 @@ std::string lastDigits(std::string_view digits, size_t count) {
     return std::string(digits.size() > count ? digits.substr(digits.size() - count) : digits);
 }
 
+// With csmNone there is no check digit to add, and the text is encoded as it stands
+// (rather than shifted one place by the padding).
+bool addsCheckDigit(CheckSetting check) { return check.checksum && check.method != TCheckSumMethod::csmNone; }
+
 // Guard, left half, centre, right half (in the R set), guard.
 std::string twoHalves(std::string_view left, std::string_view leftSets, std::string_view right) {
     std::string pattern(kGuard);
@@ -66,7 +70,7 @@ void appendEanDigit(std::string& pattern, char digit, DigitSet set) {
 std::string encodeEan8(std::string_view digits, CheckSetting check) {
     if (digits.size() > 8) throw EBarcodeError(QStringLiteral("Invalid Text len (EAN8)"));
     std::string data(digits);
-    if (check.checksum) data = DoCheckSumming(check.method, padLeft(lastDigits(data, 7), 7));
+    if (addsCheckDigit(check)) data = DoCheckSumming(check.method, padLeft(lastDigits(data, 7), 7));
     data = padLeft(data, 8);
     return twoHalves(std::string_view(data).substr(0, 4), "LLLL", std::string_view(data).substr(4, 4));
 }
@@ -75,7 +79,7 @@ std::string encodeEan13(std::string_view digits, CheckSetting check) {
     if (digits.size() > 13) throw EBarcodeError(QStringLiteral("Invalid Text len (EAN13)"));
     std::string data(digits);
     // A full thirteen-digit text has its last digit replaced by the new check digit.
-    if (check.checksum) data = DoCheckSumming(check.method, padLeft(data.substr(0, 12), 12));
+    if (addsCheckDigit(check)) data = DoCheckSumming(check.method, padLeft(data.substr(0, 12), 12));
     data = padLeft(data, 13);
     const std::string_view d(data);
     return twoHalves(d.substr(1, 6), kEan13Parity[d[0] - '0'], d.substr(7, 6));
@@ -84,7 +88,7 @@ std::string encodeEan13(std::string_view digits, CheckSetting check) {
 std::string encodeUpcA(std::string& digits, CheckSetting check) {
     digits = padLeft(digits, 12);
     std::string data = digits.substr(0, 12);
-    if (check.checksum && check.method != TCheckSumMethod::csmNone) data = DoCheckSumming(check.method, data.substr(0, 11));
+    if (addsCheckDigit(check)) data = DoCheckSumming(check.method, data.substr(0, 11));
     const std::string_view d(data);
     return twoHalves(d.substr(0, 6), "LLLLLL", d.substr(6, 6));
 }

@@ -81,6 +81,16 @@ TEST(BarcodeEncoder, EquivalentTexts) {
     }
 }
 
+// Checksum with csmNone has no digit to add: the text is not shifted by the padding.
+TEST(BarcodeEncoder, ChecksumWithoutMethodKeepsTheDigits) {
+    for (auto [type, text] : {std::pair{bcCodeEAN13, "4006381333931"}, {bcCodeEAN8, "55123457"}, {bcCodeUPC_A, "036000291452"}}) {
+        TBarcodeEncoder e = makeEncoder(type, text);
+        e.SetCheckSumMethod(TCheckSumMethod::csmNone);
+        e.SetChecksum(true);
+        EXPECT_EQ(e.Pattern(), makeEncoder(type, text).Pattern()) << text;
+    }
+}
+
 TEST(BarcodeEncoder, ExtendedSymbologiesKeepTheirText) {
     for (TBarcodeType type : {bcCode39Extended, bcCode93Extended}) {
         TBarcodeEncoder e = makeEncoder(type, QString::fromUtf8("ab\xc3\xa9-"));
