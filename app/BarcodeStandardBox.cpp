@@ -10,6 +10,9 @@ BarcodeStandardBox::BarcodeStandardBox(QWidget* parent) : QComboBox(parent) {
     setMaxVisibleItems(int(kBarcodeStandards.size()));
     for (const char* entry : kBarcodeStandards) addItem(QString::fromLatin1(entry));
     setCurrentIndex(0);
+    // Show an entry from its start: the number is what tells the entries apart.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->setCursorPosition(0); });
+    lineEdit()->setCursorPosition(0);
 }
 
 int BarcodeStandardBox::selectedIndex() const {

@@ -53,6 +53,15 @@ void makeSilverFlat(QFrame* frame) {
     frame->setAutoFillBackground(true);
 }
 
+// The captions are laid out for Tahoma; a substitute font may need a few more pixels.
+// Labels grow to the right; radio buttons grow to the left, keeping their buttons in line.
+void fitCaption(QWidget* w, Qt::Edge fixedEdge) {
+    const int extra = w->sizeHint().width() - w->width();
+    if (extra <= 0) return;
+    const QRect g = w->geometry();
+    w->setGeometry(fixedEdge == Qt::LeftEdge ? g.adjusted(0, 0, extra, 0) : g.adjusted(-extra, 0, 0, 0));
+}
+
 void makeFlat(QLineEdit* box) {
     box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; padding: 0 1px; }"));
 }
@@ -60,6 +69,7 @@ void makeFlat(QLineEdit* box) {
 QRadioButton* radio(QWidget* parent, const char* name, QRect geometry, const char* caption) {
     auto* r = place(new QRadioButton(QString::fromUtf8(caption), parent), name, geometry);
     r->setLayoutDirection(Qt::RightToLeft);  // caption to the left of the button
+    fitCaption(r, Qt::RightEdge);
     return r;
 }
 
@@ -101,6 +111,7 @@ void TaloesPanel::buildLabels() {
             f.setBold(true);
             label->setFont(f);
         }
+        fitCaption(label, Qt::LeftEdge);
     }
     lbl2 = findChild<QLabel*>(QStringLiteral("lbl2"));
     lbl2->hide();
