@@ -19,9 +19,10 @@ data::AliasSettings aliasSettingsFrom(const IniFile& ini) {
     s.userDefault = key("USERDEFAULT");
     s.balTipo = key("5077_BAL_TIPO");
     s.balPort = key("5077_BAL_PORT");
-    s.user = key("USER");
-    s.password = key("PASSWORD");
-    s.role = key("ROLE");
+    const auto login = [&ini](const char* name) { return ini.find(QStringLiteral("PATH"), QString::fromLatin1(name)); };
+    s.user = login("USER");
+    s.password = login("PASSWORD");
+    s.role = login("ROLE");
     return s;
 }
 

@@ -60,10 +60,14 @@ std::optional<IniFile> IniFile::load(const QString& path) {
 
 bool IniFile::hasSection(const QString& section) const { return sections_.contains(fold(section)); }
 
-QString IniFile::value(const QString& section, const QString& key) const {
+std::optional<QString> IniFile::find(const QString& section, const QString& key) const {
     const auto s = sections_.constFind(fold(section));
-    if (s == sections_.cend()) return {};
-    return s->value(fold(key));
+    if (s == sections_.cend()) return std::nullopt;
+    const auto k = s->constFind(fold(key));
+    if (k == s->cend()) return std::nullopt;
+    return *k;
 }
+
+QString IniFile::value(const QString& section, const QString& key) const { return find(section, key).value_or(QString()); }
 
 }  // namespace brovik::app

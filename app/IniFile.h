@@ -20,6 +20,8 @@ public:
     bool hasSection(const QString& section) const;
     // Empty text when the section or key is absent.
     QString value(const QString& section, const QString& key) const;
+    // nullopt when the section or key is absent.
+    std::optional<QString> find(const QString& section, const QString& key) const;
 
 private:
     static QString decode(const QByteArray& bytes);

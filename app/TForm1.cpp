@@ -2,7 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/ClickPanel.h"
-#include "app/LaunchArgument.h"
+#include "app/HeadlessOptions.h"
 #include "app/TaloesPanel.h"
 
 #include <QLineEdit>
@@ -36,7 +36,7 @@ TForm1::TForm1(const QString& launchArgument, QWidget* parent) : QWidget(parent)
     FormCreate(launchArgument);
 }
 
-PanelValues TForm1::panelValues() const { return pTaloes->values(); }
+tickets::TicketOptions TForm1::panelValues() const { return pTaloes->values(); }
 
 void TForm1::FormCreate(const QString& launchArgument) {
     // The window comes up whatever the argument holds.

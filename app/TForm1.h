@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PanelValues.h"
 #include "data/AliasSettings.h"
+#include "tickets/TicketOptions.h"
 
 #include <QMargins>
 #include <QWidget>
@@ -21,7 +21,8 @@ public:
 
     TaloesPanel* pTaloes = nullptr;
 
-    PanelValues panelValues() const;
+    // What a ticket run reads from the panel, read now.
+    tickets::TicketOptions panelValues() const;
 
     // Where start-up hands the configuration over, once read; the run reads it back.
     void setAliasSettings(const data::AliasSettings& settings) { aliasSettings_ = settings; }

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
+#include <climits>
 
 namespace brovik::app {
 namespace {
@@ -158,21 +160,21 @@ void TaloesPanel::chainTabOrder() {
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
 
-PanelValues TaloesPanel::values() const {
-    PanelValues v;
+tickets::TicketOptions TaloesPanel::values() const {
+    using tickets::Layout;
+    tickets::TicketOptions v;
     v.batchText = EditRemessa->text();
-    v.Op1 = Op1->value();
-    v.Op2 = Op2->value();
-    v.Tl1 = Tl1->value();
-    v.Tl2 = Tl2->value();
-    v.Decrescente = Decrescente->isChecked();
-    v.layout = Centralizado->isChecked() ? TicketLayout::Centralizado
-               : Colunado->isChecked()   ? TicketLayout::Colunado
-                                         : TicketLayout::TF;
+    v.op1 = Op1->value();
+    v.op2 = Op2->value();
+    v.tl1 = Tl1->value();
+    v.tl2 = Tl2->value();
+    v.decrescente = Decrescente->isChecked();
+    v.layout = Centralizado->isChecked() ? Layout::Centralizado : Colunado->isChecked() ? Layout::Colunado : Layout::Fluxo;
     v.remark = edtObservacao->text();
-    v.barcodeIndex = cbbPadraoCodBar->selectedIndex();
-    v.vRatio = vRatio->value();
-    v.vModul = vModul->value();
+    v.barcodeEntry = cbbPadraoCodBar->selectedIndex();
+    // A box holds 64 bits; the drawing takes int.
+    v.ratio = int(std::clamp<qint64>(vRatio->value(), INT_MIN, INT_MAX));
+    v.modul = int(std::clamp<qint64>(vModul->value(), INT_MIN, INT_MAX));
     return v;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PanelValues.h"
+#include "tickets/TicketOptions.h"
 
 #include <QFrame>
 
@@ -23,7 +23,7 @@ class TaloesPanel : public QFrame {
 public:
     explicit TaloesPanel(QWidget* parent = nullptr);
 
-    PanelValues values() const;
+    tickets::TicketOptions values() const;
 
     QLineEdit* EditRemessa = nullptr;
     WholeNumberEdit* Op1 = nullptr;

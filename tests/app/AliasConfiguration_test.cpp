@@ -58,11 +58,15 @@ TEST(AliasConfiguration, ReadsTheKeysOfSectionPath) {
     EXPECT_EQ(s.user, "ana");
     EXPECT_EQ(s.password, "pw");
     EXPECT_EQ(s.role, "r");
+    // Present but empty is a value; absent keeps the built-in login.
+    const brovik::data::AliasSettings partial = aliasSettingsFrom(IniFile::parse("[PATH]\nUSER=\n"));
+    EXPECT_EQ(partial.user, QString());
+    EXPECT_FALSE(partial.password.has_value());
 
     // Without section PATH everything reads empty; the first run fails at the connection.
     const brovik::data::AliasSettings none = aliasSettingsFrom(IniFile::parse("[MV]\nMV=x\n"));
     EXPECT_TRUE(none.mv.isEmpty());
-    EXPECT_TRUE(none.user.isEmpty());
+    EXPECT_FALSE(none.user.has_value());
 }
 
 TEST(AliasConfiguration, MissingFileIsNotAnEmptyOne) {
@@ -110,4 +114,11 @@ TEST(Program, MissingConfigurationEndsSilentlyWithStatusZero) {
     running->kill();
     running->waitForFinished(10000);
     EXPECT_EQ(ini.size(), qint64(sizeof("[PATH]\nMV=/nowhere.fdb\n") - 1));  // never written back
+}
+
+TEST(Program, BadCommandLineNamesTheCause) {
+    std::unique_ptr<QProcess> p(startProgram({"--bogus", "brovik:128700"}));
+    ASSERT_TRUE(p->waitForFinished(30000));
+    EXPECT_EQ(p->exitCode(), 2);
+    EXPECT_TRUE(p->readAllStandardError().contains("unknown option --bogus"));
 }

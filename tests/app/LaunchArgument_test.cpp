@@ -1,4 +1,3 @@
-#include "app/LaunchArgument.h"
 #include "app/TForm1.h"
 #include "app/TaloesPanel.h"
 #include "QtTestApp.h"
@@ -28,22 +27,5 @@ TEST(LaunchArgument, FillsTheBatchBox) {
     for (const Case& c : cases) {
         TForm1 form(QString::fromUtf8(c.argument));
         EXPECT_EQ(form.pTaloes->EditRemessa->text(), QString::fromUtf8(c.batchText)) << c.argument;
-    }
-}
-
-TEST(LaunchArgument, CommandLineOptions) {
-    struct Case { QStringList arguments; const char* launchArgument; const char* configPath; };
-    const Case cases[] = {
-        {{}, "", ""},
-        {{"brovik:7"}, "brovik:7", ""},
-        {{"--config", "/etc/a.ini", "brovik:7"}, "brovik:7", "/etc/a.ini"},
-        {{"brovik:7", "--config", "/etc/a.ini"}, "brovik:7", "/etc/a.ini"},
-        {{"--config=/etc/a.ini", "8", "9"}, "8", "/etc/a.ini"},
-        {{"5", "--config"}, "5", ""},
-    };
-    for (const Case& c : cases) {
-        const LaunchOptions o = LaunchOptions::parse(c.arguments);
-        EXPECT_EQ(o.launchArgument, QString::fromUtf8(c.launchArgument)) << c.arguments.join(' ').toStdString();
-        EXPECT_EQ(o.configPath, QString::fromUtf8(c.configPath)) << c.arguments.join(' ').toStdString();
     }
 }

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace brovik::app;
+using brovik::tickets::Layout;
 
 namespace {
 
@@ -56,18 +57,18 @@ TEST_F(OptionsPanel, InitialValuesShownThroughTheirMasks) {
     EXPECT_EQ(panel->vRatio->text(), "3");
     EXPECT_EQ(panel->vModul->text(), "1");
 
-    const PanelValues v = form->panelValues();
+    const brovik::tickets::TicketOptions v = form->panelValues();
     EXPECT_EQ(v.batchText, "128700");
-    EXPECT_EQ(v.Op1, 1);
-    EXPECT_EQ(v.Op2, 99);
-    EXPECT_EQ(v.Tl1, 1);
-    EXPECT_EQ(v.Tl2, 99999999);
-    EXPECT_FALSE(v.Decrescente);
-    EXPECT_EQ(v.layout, TicketLayout::TF);
+    EXPECT_EQ(v.op1, 1);
+    EXPECT_EQ(v.op2, 99);
+    EXPECT_EQ(v.tl1, 1);
+    EXPECT_EQ(v.tl2, 99999999);
+    EXPECT_FALSE(v.decrescente);
+    EXPECT_EQ(v.layout, Layout::Fluxo);
     EXPECT_EQ(v.remark, "");
-    EXPECT_EQ(v.barcodeIndex, 0);
-    EXPECT_EQ(v.vRatio, 3);
-    EXPECT_EQ(v.vModul, 1);
+    EXPECT_EQ(v.barcodeEntry, 0);
+    EXPECT_EQ(v.ratio, 3);
+    EXPECT_EQ(v.modul, 1);
 }
 
 TEST_F(OptionsPanel, WholeNumberBoxesReadingRules) {
@@ -137,31 +138,31 @@ TEST_F(OptionsPanel, BarcodeFreeTextSelectsNoEntry) {
     EXPECT_EQ(box->itemText(22), "23.CodeEAN128C");
 
     box->setCurrentIndex(19);
-    EXPECT_EQ(form->panelValues().barcodeIndex, 19);
+    EXPECT_EQ(form->panelValues().barcodeEntry, 19);
 
     box->lineEdit()->setFocus();
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), "xyz");
     EXPECT_EQ(box->currentText(), "xyz");
-    EXPECT_EQ(form->panelValues().barcodeIndex, -1);
+    EXPECT_EQ(form->panelValues().barcodeEntry, -1);
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(form->panelValues().barcodeIndex, -1);
+    EXPECT_EQ(form->panelValues().barcodeEntry, -1);
     EXPECT_EQ(box->count(), 23);  // typed text never becomes an entry
 
     box->setCurrentIndex(3);
-    EXPECT_EQ(form->panelValues().barcodeIndex, 3);
+    EXPECT_EQ(form->panelValues().barcodeEntry, 3);
 }
 
 TEST_F(OptionsPanel, RadioGroupsGiveLayoutAndOrder) {
     EXPECT_FALSE(panel->Decrescente->isVisible());
     panel->Colunado->click();
-    EXPECT_EQ(form->panelValues().layout, TicketLayout::Colunado);
+    EXPECT_EQ(form->panelValues().layout, Layout::Colunado);
     EXPECT_TRUE(panel->Crescente->isChecked());  // another group
     panel->Centralizado->click();
-    EXPECT_EQ(form->panelValues().layout, TicketLayout::Centralizado);
+    EXPECT_EQ(form->panelValues().layout, Layout::Centralizado);
     EXPECT_FALSE(panel->TF->isChecked());
     panel->Decrescente->setChecked(true);
-    EXPECT_TRUE(form->panelValues().Decrescente);
+    EXPECT_TRUE(form->panelValues().decrescente);
     EXPECT_FALSE(panel->Crescente->isChecked());
 }
 
