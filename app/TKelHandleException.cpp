@@ -21,15 +21,18 @@ const QString kRule(67, u'-');
 
 // Lines 3 and 4: the form that was handling the event. A control gives its window; an
 // object outside any window gives the nearest widget above it, else its own name.
+QString nameOf(const QObject* o) {
+    return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName();
+}
+
 std::pair<QString, QString> formOf(const QObject* sender) {
     for (const QObject* o = sender; o; o = o->parent())
         if (o->isWidgetType()) {
             const QWidget* form = static_cast<const QWidget*>(o)->window();
-            return {form->objectName(), form->windowTitle()};
+            return {nameOf(form), form->windowTitle()};
         }
     if (!sender) return {QStringLiteral("Application"), QCoreApplication::applicationName()};
-    const QString name = sender->objectName();
-    return {name.isEmpty() ? QString::fromLatin1(sender->metaObject()->className()) : name, QString()};
+    return {nameOf(sender), QString()};
 }
 
 }  // namespace
