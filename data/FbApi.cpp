@@ -1,0 +1,25 @@
+#include "data/FbApi.h"
+
+#include <QByteArray>
+
+namespace brovik::data::fb {
+
+Firebird::IMaster* master() {
+    static Firebird::IMaster* m = Firebird::fb_get_master_interface();
+    return m;
+}
+
+Firebird::IUtil* util() { return master()->getUtilInterface(); }
+
+IBError toError(Firebird::IStatus* status) {
+    QByteArray text(4096, '\0');
+    const unsigned n = util()->formatStatus(text.data(), static_cast<unsigned>(text.size()), status);
+    text.truncate(static_cast<qsizetype>(qMin<unsigned>(n, static_cast<unsigned>(text.size()))));
+    text = text.left(text.indexOf('\0') < 0 ? text.size() : text.indexOf('\0'));
+    while (text.endsWith('\n')) text.chop(1);
+    const intptr_t* v = status->getErrors();
+    const long code = (v && v[0] == isc_arg_gds) ? static_cast<long>(v[1]) : 0;
+    return IBError(QString::fromUtf8(text), code);
+}
+
+}  // namespace brovik::data::fb
