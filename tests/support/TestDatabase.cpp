@@ -1,0 +1,73 @@
+#include "TestDatabase.h"
+
+#include "TestPaths.h"
+#include "data/Connection.h"
+#include "data/Query.h"
+#include "data/Transaction.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <stdexcept>
+
+namespace brovik::test {
+
+QString sourcePath(const QString& relative) {
+    return QFileInfo(relative).isAbsolute() ? relative : QDir(QString::fromUtf8(kSourceDir)).filePath(relative);
+}
+
+namespace {
+
+QString readScript(const QString& relative) {
+    QFile f(sourcePath(relative));
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + f.fileName().toStdString());
+    return QString::fromUtf8(f.readAll());
+}
+
+}  // namespace
+
+void runIsql(const QString& input, const QStringList& extraArgs) {
+    QProcess isql;
+    isql.setProcessChannelMode(QProcess::MergedChannels);
+    isql.start(QStringLiteral("isql-fb"), QStringList{"-q", "-bail", "-ch", "UTF8"} + extraArgs);
+    if (!isql.waitForStarted(10000)) throw std::runtime_error("isql-fb did not start: " + isql.errorString().toStdString());
+    isql.write(input.toUtf8());
+    isql.closeWriteChannel();
+    isql.waitForFinished(120000);
+    const QByteArray out = isql.readAll();
+    if (isql.exitStatus() != QProcess::NormalExit || isql.exitCode() != 0 || out.contains("Statement failed"))
+        throw std::runtime_error("isql-fb failed: " + out.toStdString());
+}
+
+TestDatabase::TestDatabase(const QString& name, const QStringList& fixtures) {
+    const QDir dir(QString::fromUtf8(kBinaryDir) + QStringLiteral("/testdb"));
+    QDir().mkpath(dir.path());
+    path_ = dir.filePath(QStringLiteral("%1-%2.fdb").arg(name).arg(QCoreApplication::applicationPid()));
+    QFile::remove(path_);
+    QString script = QStringLiteral("CREATE DATABASE '%1' USER 'SYSDBA' DEFAULT CHARACTER SET WIN1252;\n").arg(path_);
+    script += readScript(QStringLiteral("db/schema.sql"));
+    for (const QString& f : fixtures) script += u'\n' + readScript(f);
+    script += QStringLiteral("\nCOMMIT;\n");
+    runIsql(script);
+}
+
+TestDatabase::~TestDatabase() { QFile::remove(path_); }
+
+void TestDatabase::exec(const QString& sql) const {
+    runIsql(QStringLiteral("CONNECT '%1' USER 'SYSDBA';\n%2\nCOMMIT;\n").arg(path_, sql));
+}
+
+void TestDatabase::commit(const QStringList& statements) const {
+    data::Connection connection(QStringLiteral("TestWriter"), {.database = path_});
+    data::Transaction transaction(QStringLiteral("TestWriterT"), connection, {"write", "read_committed", "rec_version", "nowait"});
+    for (const QString& sql : statements) {
+        data::Query q(QStringLiteral("TestWriterQ"), transaction);
+        q.setSql(sql);
+        q.execSql();
+    }
+    transaction.commit();
+}
+
+}  // namespace brovik::test
