@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/QtPrinters.h"
 #include "support/TestDatabase.h"
 
 #include "data/AliasSettings.h"
