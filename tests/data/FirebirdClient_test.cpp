@@ -33,7 +33,7 @@ TEST_F(FirebirdClient, NothingAttachesUntilTheFirstQueryOpens) {
     dm->IBGrade.open();
     EXPECT_TRUE(dm->IB.connected());
     EXPECT_TRUE(dm->IBT.active());
-    EXPECT_EQ(dm->IBGrade.recordCount(), 2);
+    EXPECT_EQ(dm->IBGrade.recordCount(), 3);
     EXPECT_FALSE(dm->IB2.connected());
     EXPECT_FALSE(dm->IBF.connected());
     EXPECT_EQ(dm->IB.databaseName(), test::batchDatabase().path());
