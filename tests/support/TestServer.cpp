@@ -95,11 +95,16 @@ void TestServer::start() {
     if (!QFile::exists(kSystemSecurityDb)) throw std::runtime_error(kSystemSecurityDb.toStdString() + " is missing");
     port_ = freePort();
     if (port_ == 0) throw std::runtime_error("no free port on loopback");
-    root_ = QStringLiteral("%1/testserver-%2").arg(QString::fromUtf8(kBinaryDir)).arg(QCoreApplication::applicationPid());
+    root_ = QStringLiteral("%1/testserver-%2-%3").arg(QString::fromUtf8(kBinaryDir)).arg(QCoreApplication::applicationPid()).arg(port_);
     QDir(root_).removeRecursively();
     QDir().mkpath(root_ + QStringLiteral("/lock"));
-    for (const char* item : {"firebird.msg", "intl", "plugins", "UDF", "lib", "plugins.conf"})
+    for (const char* item : {"firebird.msg", "plugins", "UDF", "lib", "plugins.conf"})
         QFile::link(kInstallRoot + u'/' + QLatin1String(item), root_ + u'/' + QLatin1String(item));
+    // The character sets load only from real files (through links the server knows no WIN1252).
+    QDir().mkpath(root_ + QStringLiteral("/intl"));
+    for (const char* item : {"intl/libfbintl.so", "intl/fbintl.conf"})
+        if (!QFile::copy(kInstallRoot + u'/' + QLatin1String(item), root_ + u'/' + QLatin1String(item)))
+            throw std::runtime_error(std::string("cannot copy ") + item);
     const QString securityDb = root_ + QStringLiteral("/security3.fdb");
     if (!QFile::copy(kSystemSecurityDb, securityDb)) throw std::runtime_error("cannot copy the security database");
     writeFile(root_ + QStringLiteral("/firebird.conf"),

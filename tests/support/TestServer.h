@@ -18,8 +18,12 @@ namespace brovik::test {
 //   settings.mv = server.connectionString(db.path());   // "localhost/PORT:/path"
 class TestServer {
 public:
+    // The process's shared server; a test that stops its server makes its own instance.
     static TestServer& shared();
+    TestServer();
     ~TestServer();
+    TestServer(const TestServer&) = delete;
+    TestServer& operator=(const TestServer&) = delete;
 
     bool available() const { return process_ != nullptr; }
     const QString& whyUnavailable() const { return reason_; }
@@ -29,7 +33,6 @@ public:
     void stop();
 
 private:
-    TestServer();
     void start();
 
     QString root_;
