@@ -41,21 +41,43 @@ void runIsql(const QString& input, const QStringList& extraArgs) {
         throw std::runtime_error("isql-fb failed: " + out.toStdString());
 }
 
+namespace {
+
+// An empty database with the schema loaded, built once per version of db/schema.sql and
+// copied for every test database (creating the schema is most of the cost).
+QString schemaTemplate(const QDir& dir) {
+    const QFileInfo schema(sourcePath(QStringLiteral("db/schema.sql")));
+    const QString path = dir.filePath(QStringLiteral("schema-%1-%2.fdb")
+                                          .arg(schema.lastModified().toMSecsSinceEpoch())
+                                          .arg(schema.size()));
+    if (QFile::exists(path)) return path;
+    const QString building = dir.filePath(QStringLiteral("building-%1.fdb").arg(QCoreApplication::applicationPid()));
+    QFile::remove(building);
+    runIsql(QStringLiteral("CREATE DATABASE '%1' USER 'SYSDBA' DEFAULT CHARACTER SET WIN1252;\n").arg(building));
+    // Without forced writes the schema loads in a fraction of the time; a test file needs no fsync.
+    QProcess gfix;
+    gfix.start(QStringLiteral("gfix"), {"-write", "async", "-user", "SYSDBA", building});
+    if (!gfix.waitForFinished(30000) || gfix.exitCode() != 0)
+        throw std::runtime_error("gfix failed: " + gfix.readAllStandardError().toStdString());
+    runIsql(QStringLiteral("CONNECT '%1' USER 'SYSDBA';\n%2\nCOMMIT;\n").arg(building, readScript(QStringLiteral("db/schema.sql"))));
+    // Another process may have finished first; either copy is the same.
+    if (!QFile::rename(building, path)) QFile::remove(building);
+    return path;
+}
+
+}  // namespace
+
 TestDatabase::TestDatabase(const QString& name, const QStringList& fixtures) {
     const QDir dir(QString::fromUtf8(kBinaryDir) + QStringLiteral("/testdb"));
     QDir().mkpath(dir.path());
     path_ = dir.filePath(QStringLiteral("%1-%2.fdb").arg(name).arg(QCoreApplication::applicationPid()));
     QFile::remove(path_);
-    runIsql(QStringLiteral("CREATE DATABASE '%1' USER 'SYSDBA' DEFAULT CHARACTER SET WIN1252;\n").arg(path_));
-    // Without forced writes the schema loads in a fraction of the time; a test file needs no fsync.
-    QProcess gfix;
-    gfix.start(QStringLiteral("gfix"), {"-write", "async", "-user", "SYSDBA", path_});
-    if (!gfix.waitForFinished(30000) || gfix.exitCode() != 0)
-        throw std::runtime_error("gfix failed: " + gfix.readAllStandardError().toStdString());
+    if (!QFile::copy(schemaTemplate(dir), path_)) throw std::runtime_error("cannot copy the schema template");
+    QFile(path_).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (fixtures.isEmpty()) return;
     QString script = QStringLiteral("CONNECT '%1' USER 'SYSDBA';\n").arg(path_);
-    script += readScript(QStringLiteral("db/schema.sql"));
-    for (const QString& f : fixtures) script += u'\n' + readScript(f);
-    script += QStringLiteral("\nCOMMIT;\n");
+    for (const QString& f : fixtures) script += readScript(f) + u'\n';
+    script += QStringLiteral("COMMIT;\n");
     runIsql(script);
 }
 
