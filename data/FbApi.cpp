@@ -12,10 +12,9 @@ Firebird::IMaster* master() {
 Firebird::IUtil* util() { return master()->getUtilInterface(); }
 
 IBError toError(Firebird::IStatus* status) {
-    QByteArray text(4096, '\0');
-    const unsigned n = util()->formatStatus(text.data(), static_cast<unsigned>(text.size()), status);
-    text.truncate(static_cast<qsizetype>(qMin<unsigned>(n, static_cast<unsigned>(text.size()))));
-    text = text.left(text.indexOf('\0') < 0 ? text.size() : text.indexOf('\0'));
+    char buffer[4096] = {};
+    util()->formatStatus(buffer, sizeof buffer - 1, status);
+    QByteArray text(buffer);
     while (text.endsWith('\n')) text.chop(1);
     const intptr_t* v = status->getErrors();
     const long code = (v && v[0] == isc_arg_gds) ? static_cast<long>(v[1]) : 0;

@@ -55,18 +55,17 @@ QByteArray encodeText(const ColumnInfo& c, const QString& s) {
     return toWin1252(s);
 }
 
-[[noreturn]] void badParam(const ColumnInfo& c, int index, const QString& text, const char* kind) {
-    Q_UNUSED(c);
+[[noreturn]] void badParam(int index, const QString& text, const char* kind) {
     throw DataError(QStringLiteral("Parameter %1: '%2' is not a valid %3 value").arg(index + 1).arg(text, QLatin1String(kind)));
 }
 
 // Text as typed by a person or a program: either decimal separator.
-double parseNumber(const ColumnInfo& c, int index, const QString& text) {
+double parseNumber(int index, const QString& text) {
     QString t = text.trimmed();
     t.replace(u',', u'.');
     bool ok = false;
     const double d = t.toDouble(&ok);
-    if (!ok) badParam(c, index, text, "numeric");
+    if (!ok) badParam(index, text, "numeric");
     return d;
 }
 
@@ -79,18 +78,18 @@ qint64 scaledValue(const ColumnInfo& c, int index, const Value& v) {
         bool ok = false;
         const qint64 n = p->trimmed().toLongLong(&ok);
         if (ok) return n * factor;
-        return std::llround(parseNumber(c, index, *p) * static_cast<double>(factor));
+        return std::llround(parseNumber(index, *p) * static_cast<double>(factor));
     }
     if (auto p = std::get_if<double>(&v)) return std::llround(*p * static_cast<double>(factor));
-    badParam(c, index, QStringLiteral("date"), "numeric");
+    badParam(index, QStringLiteral("date"), "numeric");
 }
 
-double floatValue(const ColumnInfo& c, int index, const Value& v) {
+double floatValue(int index, const Value& v) {
     if (auto p = std::get_if<double>(&v)) return *p;
     if (auto p = std::get_if<qint64>(&v)) return static_cast<double>(*p);
     if (auto p = std::get_if<bool>(&v)) return *p ? 1.0 : 0.0;
-    if (auto p = std::get_if<QString>(&v)) return parseNumber(c, index, *p);
-    badParam(c, index, QStringLiteral("date"), "floating point");
+    if (auto p = std::get_if<QString>(&v)) return parseNumber(index, *p);
+    badParam(index, QStringLiteral("date"), "floating point");
 }
 
 QString textValue(const Value& v) {
@@ -103,7 +102,7 @@ QString textValue(const Value& v) {
     return {};
 }
 
-QDateTime dateTimeValue(const ColumnInfo& c, int index, const Value& v) {
+QDateTime dateTimeValue(int index, const Value& v) {
     if (auto p = std::get_if<QDateTime>(&v)) return *p;
     if (auto p = std::get_if<QDate>(&v)) return QDateTime(*p, QTime(0, 0));
     if (auto p = std::get_if<QString>(&v)) {
@@ -112,7 +111,7 @@ QDateTime dateTimeValue(const ColumnInfo& c, int index, const Value& v) {
             if (d.isValid()) return d;
         }
     }
-    badParam(c, index, textValue(v), "date");
+    badParam(index, textValue(v), "date");
 }
 
 template <class T>
@@ -148,32 +147,32 @@ void writeParam(const ColumnInfo& c, int index, const Value& v, char* buf) {
     case SQL_SHORT: {
         const qint64 n = scaledValue(c, index, v);
         if (n < std::numeric_limits<qint16>::min() || n > std::numeric_limits<qint16>::max())
-            badParam(c, index, textValue(v), "small integer");
+            badParam(index, textValue(v), "small integer");
         put<qint16>(p, static_cast<qint16>(n));
         break;
     }
     case SQL_LONG: {
         const qint64 n = scaledValue(c, index, v);
         if (n < std::numeric_limits<qint32>::min() || n > std::numeric_limits<qint32>::max())
-            badParam(c, index, textValue(v), "integer");
+            badParam(index, textValue(v), "integer");
         put<qint32>(p, static_cast<qint32>(n));
         break;
     }
     case SQL_INT64: put<qint64>(p, scaledValue(c, index, v)); break;
-    case SQL_FLOAT: put<float>(p, static_cast<float>(floatValue(c, index, v))); break;
+    case SQL_FLOAT: put<float>(p, static_cast<float>(floatValue(index, v))); break;
     case SQL_DOUBLE:
-    case SQL_D_FLOAT: put<double>(p, floatValue(c, index, v)); break;
+    case SQL_D_FLOAT: put<double>(p, floatValue(index, v)); break;
     case SQL_BOOLEAN: {
         const auto* b = std::get_if<bool>(&v);
         put<unsigned char>(p, b ? *b : scaledValue(c, index, v) != 0);
         break;
     }
     case SQL_TYPE_DATE: {
-        const QDate d = dateTimeValue(c, index, v).date();
+        const QDate d = dateTimeValue(index, v).date();
         put<ISC_DATE>(p, fb::util()->encodeDate(d.year(), d.month(), d.day()));
         break;
     }
-    case SQL_TIMESTAMP: put<ISC_TIMESTAMP>(p, encodeTimestamp(dateTimeValue(c, index, v))); break;
+    case SQL_TIMESTAMP: put<ISC_TIMESTAMP>(p, encodeTimestamp(dateTimeValue(index, v))); break;
     case SQL_TEXT:
     case SQL_VARYING: {
         const QByteArray bytes = encodeText(c, textValue(v));

@@ -18,16 +18,6 @@ QString sourcePath(const QString& relative) {
     return QFileInfo(relative).isAbsolute() ? relative : QDir(QString::fromUtf8(kSourceDir)).filePath(relative);
 }
 
-namespace {
-
-QString readScript(const QString& relative) {
-    QFile f(sourcePath(relative));
-    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + f.fileName().toStdString());
-    return QString::fromUtf8(f.readAll());
-}
-
-}  // namespace
-
 void runIsql(const QString& input, const QStringList& extraArgs) {
     QProcess isql;
     isql.setProcessChannelMode(QProcess::MergedChannels);
@@ -42,6 +32,12 @@ void runIsql(const QString& input, const QStringList& extraArgs) {
 }
 
 namespace {
+
+QString readScript(const QString& relative) {
+    QFile f(sourcePath(relative));
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + f.fileName().toStdString());
+    return QString::fromUtf8(f.readAll());
+}
 
 // An empty database with the schema loaded, built once per version of db/schema.sql and
 // copied for every test database (creating the schema is most of the cost).
