@@ -24,6 +24,7 @@ private:
 // moving IBRemessa_Oc re-queries the order's tickets (IbRemessa_Oc_Cor) and material
 // (IBRemessa_Empenho); moving IbRemessa_Oc_Cor re-queries the ticket's route
 // (IBRemessa_Setor); moving IBRemessa_Acumulado re-queries the model's quota.
+// Holds references to the data module and the memory tables: it must not outlive them.
 class RemessaQueries {
 public:
     RemessaQueries(TDM& dm, TicketTables& tables);
