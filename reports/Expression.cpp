@@ -68,7 +68,10 @@ QString exprText(const ExprValue& value) {
     return std::get<ExprError>(value).text;
 }
 
-bool sameExprValue(const ExprValue& a, const ExprValue& b) { return a == b; }
+bool sameExprValue(const ExprValue& a, const ExprValue& b) {
+    if (kindOf(a) == Kind::Error && kindOf(b) == Kind::Error) return true;
+    return a == b;
+}
 
 void TExpression::Prepare(const QString& text, const std::vector<data::Dataset*>& tables) {
     nodes_.clear();
