@@ -9,13 +9,14 @@ namespace brovik::reports {
 namespace {
 
 bool isBlackAndWhite(const QImage& image) {
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32) return false;
-    for (int y = 0; y < image.height(); ++y) {
+    const bool opaque = image.format() == QImage::Format_RGB32;
+    if (!opaque && image.format() != QImage::Format_ARGB32) return false;
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = line[x] | 0xff000000;
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = opaque ? line[x] | 0xff000000 : line[x];
             if (c != 0xff000000 && c != 0xffffffff) return false;
-            if (qAlpha(line[x]) != 255 && image.format() == QImage::Format_ARGB32) return false;
         }
     }
     return true;

@@ -177,6 +177,7 @@ void ReportGenerator::endPage() {
     x_ = report_.margins.left;
     const Margins& m = report_.margins;
     drawFrame(report_.frame, QRectF(QPointF(m.left, m.top), QPointF(paper_.width() - m.right, pageBottom())));
+    page().items.shrink_to_fit();  // a preview holds thousands of pages
     pageOpen_ = false;
 }
 
