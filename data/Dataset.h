@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -70,8 +71,8 @@ protected:
     virtual void doOpen() = 0;
     virtual void doClose() {}
     void appendRow(Row row) { rows_.push_back(std::move(row)); }
-    std::vector<Row>& rows() { return rows_; }
-    const std::vector<Row>& rows() const { return rows_; }
+    std::deque<Row>& rows() { return rows_; }
+    const std::deque<Row>& rows() const { return rows_; }
     // Makes row `index` current: loads the buffer, computes calculated fields and,
     // unless `notify` is false, runs the current-row notification.
     void setCurrent(int index, bool notify = true);
@@ -83,7 +84,7 @@ protected:
 private:
     QString name_;
     std::vector<FieldDef> defs_;
-    std::vector<Row> rows_;
+    std::deque<Row> rows_;  // a deque: memory tables insert in front of the current row
     Row buffer_;
     int cursor_ = -1;
     bool open_ = false;

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest
   zbar-tools zint poppler-utils
   xvfb xauth
+  xdg-utils desktop-file-utils
   clang libclang-rt-14-dev
 )
 

@@ -1,0 +1,36 @@
+#include "app/ClickPanel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace brovik::app {
+
+ClickPanel::ClickPanel(QString caption, QWidget* parent) : QWidget(parent), caption_(std::move(caption)) {
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+}
+
+void ClickPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0, 0, 128));
+    p.setPen(Qt::white);
+    // The mnemonic is drawn underlined but never bound to a key.
+    p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
+}
+
+void ClickPanel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickPanel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) emit clicked();
+}
+
+}  // namespace brovik::app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "data/AliasSettings.h"
+#include "tickets/TicketOptions.h"
+
+#include <QMargins>
+#include <QWidget>
+
+namespace brovik::app {
+
+class TaloesPanel;
+
+// The main window: a fixed window showing only the ticket options panel.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize kOuterSize{360, 398};
+
+    // `launchArgument` is the first command-line argument, empty when there is none.
+    explicit TForm1(const QString& launchArgument = QString(), QWidget* parent = nullptr);
+
+    TaloesPanel* pTaloes = nullptr;
+
+    // What a ticket run reads from the panel, read now.
+    tickets::TicketOptions panelValues() const;
+
+    // Where start-up hands the configuration over, once read; the run reads it back.
+    void setAliasSettings(const data::AliasSettings& settings) { aliasSettings_ = settings; }
+    const data::AliasSettings& aliasSettings() const { return aliasSettings_; }
+
+    void FormCreate(const QString& launchArgument);
+    void FormShow();
+    void ImprimeTaloesClick();
+    void CancelarClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void placeAtOuterSize();
+
+    data::AliasSettings aliasSettings_;
+    bool shown_ = false;
+    QMargins placedWithFrame_;
+};
+
+}  // namespace brovik::app

@@ -1,0 +1,116 @@
+// Drawing of the encoder's pattern on a paint surface.
+#include "barcode/BarcodeTypeInfo.h"
+#include "barcode/PatternAlphabet.h"
+#include "barcode/TBarcodeEncoder.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPoint>
+#include <cmath>
+#include <numbers>
+
+namespace brovik::barcode {
+namespace {
+
+int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+double radians(double degrees) { return degrees / 180.0 * std::numbers::pi; }
+
+// The shift that brings the rotated W x H rectangle to the right of and below the origin.
+QPoint rotationShift(double a, int w, int h) {
+    const double s = std::sin(a);
+    const double c = std::cos(a);
+    if (s >= 0 && c >= 0) return {0, roundEven(w * s)};
+    if (s >= 0) return {-roundEven(w * c), roundEven(w * s - h * c)};
+    if (c >= 0) return {-roundEven(h * s), 0};
+    return {-roundEven(w * c) - roundEven(h * s), -roundEven(h * c)};
+}
+
+}  // namespace
+
+void TBarcodeEncoder::DrawBarcode(QPainter& canvas) {
+    const std::string pattern = Pattern();
+    const int width = patternWidth(pattern);
+    canvas.save();
+    drawElements(canvas, pattern, width);
+    if (showText_ != TBarcodeOption::bcoNone) drawText(canvas, width);
+    canvas.restore();
+}
+
+void TBarcodeEncoder::drawElements(QPainter& canvas, const std::string& pattern, int width) {
+    const double a = radians(angle_);
+    const QPoint origin = QPoint(left_, top_) + rotationShift(a, width, height_);
+    const double s = std::sin(a);
+    const double c = std::cos(a);
+    const bool upright = angle_ == 0.0;
+    int x = 0;
+    for (char ch : pattern) {
+        const Element e = decodeElement(ch);
+        const int w = modules_[e.cell];
+        const QColor& colour = e.kind == ElementKind::Space ? color_ : colorBar_;
+        const int h = e.kind == ElementKind::ShortBar ? height_ * 2 / 5 : height_;
+        if (upright) {
+            // The outlined polygon covers columns x..x+w-1 and rows 0..h.
+            canvas.fillRect(origin.x() + x, origin.y(), w, h + 1, colour);
+        } else {
+            const QPoint corners[4] = {{x, 0}, {x, h}, {x + w - 1, h}, {x + w - 1, 0}};
+            QPoint turned[4];
+            for (int i = 0; i < 4; ++i) {
+                const double px = corners[i].x();
+                const double py = corners[i].y();
+                turned[i] = origin + QPoint(roundEven(px * c + py * s), roundEven(-px * s + py * c));
+            }
+            canvas.setPen(QPen(colour, 1));
+            canvas.setBrush(colour);
+            canvas.drawPolygon(turned, 4);
+        }
+        x += w;
+    }
+}
+
+void TBarcodeEncoder::DrawText(QPainter& canvas) {
+    const int width = Width();
+    canvas.save();
+    drawText(canvas, width);
+    canvas.restore();
+}
+
+void TBarcodeEncoder::drawText(QPainter& canvas, int width) {
+    const QFont font = showTextFont_.toQFont();
+    canvas.setFont(font);
+    canvas.setPen(showTextFont_.Color);
+    const QFontMetrics metrics(font, canvas.device());
+    const auto writeOn = [&](int x, int y, const QString& text) {
+        const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
+        canvas.fillRect(box, color_);
+        canvas.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    };
+    if (showText_ == TBarcodeOption::bcoCode || showText_ == TBarcodeOption::bcoBoth) {
+        const int textWidth = metrics.horizontalAdvance(text_);
+        int x = left_;
+        switch (showTextPosition_) {
+            case TShowTextPosition::stpTopRight:
+            case TShowTextPosition::stpBottomRight: x = left_ + width - textWidth; break;
+            case TShowTextPosition::stpTopCenter:
+            case TShowTextPosition::stpBottomCenter: x = left_ + (width - textWidth) / 2; break;
+            default: break;
+        }
+        const bool bottom = showTextPosition_ >= TShowTextPosition::stpBottomLeft;
+        const int y = bottom ? top_ + height_ - metrics.height() : top_;
+        writeOn(x, y, text_);
+    }
+    if (showText_ == TBarcodeOption::bcoTyp || showText_ == TBarcodeOption::bcoBoth)
+        writeOn(left_, top_ + roundEven(showTextFont_.Height * 2.5), barcodeDisplayName(typ_));
+}
+
+int TBarcodeEncoder::CanvasWidth() {
+    const double a = radians(angle_);
+    return roundEven(std::abs(std::cos(a)) * Width() + std::abs(std::sin(a)) * height_ + 0.5);
+}
+
+int TBarcodeEncoder::CanvasHeight() {
+    const double a = radians(angle_);
+    return roundEven(std::abs(std::sin(a)) * Width() + std::abs(std::cos(a)) * height_ + 0.5);
+}
+
+}  // namespace brovik::barcode
