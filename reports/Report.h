@@ -36,6 +36,7 @@ struct GenerationResult {
 };
 
 class TReport;
+class ReportGenerator;
 
 // Shows a report's pages in a window; the application installs one. Without one,
 // Preview only generates the pages (headless runs).
@@ -100,7 +101,7 @@ private:
     friend class ReportGenerator;
     std::vector<std::unique_ptr<TReportBand>> bands_;
     std::vector<data::Dataset*> tables_;
-    class ReportGenerator* generator_ = nullptr;
+    ReportGenerator* generator_ = nullptr;
     Document lastDocument_;
 };
 

@@ -203,6 +203,37 @@ TEST_F(ReportGeneration, EmptyMasterGivesOnePassWithEmptyValues) {
     EXPECT_TRUE(report.Generate().document.pages.empty());
 }
 
+// The flow layout's pattern: the detail's handler closes the flow query, and on a
+// ticket's last stub reopens it for that ticket and enables the flow band.
+TEST_F(ReportGeneration, SubDetailOverAQueryReopenedBetweenRows) {
+    table.setRows(numberedRows(3));
+    table.open();
+    TestTable flow(QStringLiteral("IbFluxo"), {textField(QStringLiteral("D1"))});
+    report.setTables({&table, &flow});
+    auto& detail = report.addBand(QStringLiteral("Talao6"), TReportBandType::rbDetail);
+    detail.height = 100;
+    detail.width = 949;
+    auto& sub = report.addSubDetail(QStringLiteral("Talao5"));
+    sub.dataSet = &flow;
+    sub.height = 50;
+    sub.width = 949;
+    auto& d1 = sub.add<TReportExpr>(QStringLiteral("RpExpr7"));
+    d1.setBounds(0, 0, 400, 45);
+    d1.expression = QStringLiteral("RxTalao.Cor+' '+IbFluxo.D1");
+    detail.BeforePrint = [&](TReportBand&, bool&) {
+        sub.enabled = false;
+        flow.close();
+        const int row = table.recNo();
+        if (row == 0) return;
+        flow.setRows(row == 1 ? std::vector<Row>{{Value{QStringLiteral("CORTE")}}, {Value{QStringLiteral("COSTURA")}}}
+                              : std::vector<Row>{});
+        flow.open();
+        sub.enabled = true;
+    };
+    const Document doc = report.Generate().document;
+    EXPECT_EQ(textsOf(doc.pages[0]), (std::vector<QString>{"R2 CORTE", "R2 COSTURA", "R3 "}));
+}
+
 // The same table under a sub-detail is walked once, during the master's first row.
 TEST_F(ReportGeneration, SubDetailOverTheMastersTablePrintsEveryRowOnce) {
     table.setRows(numberedRows(5));
