@@ -61,7 +61,13 @@ int FontCache::indexOf(const FontSpec& spec) {
 }
 
 double FontCache::width(int font, const QString& text) const {
-    return entries_[font].metrics.horizontalAdvance(text) * kUnitsPerMeasurePixel;
+    constexpr qsizetype kCacheLimit = 4096;
+    const Entry& entry = entries_[font];
+    if (auto it = entry.widths.constFind(text); it != entry.widths.constEnd()) return *it;
+    if (entry.widths.size() >= kCacheLimit) entry.widths.clear();
+    const double w = entry.metrics.horizontalAdvance(text) * kUnitsPerMeasurePixel;
+    entry.widths.insert(text, w);
+    return w;
 }
 
 }  // namespace brovik::reports

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 #include <vector>
@@ -39,6 +40,8 @@ private:
         QFontMetricsF metrics;
         double ascent;
         double height;
+        // Captions and common values repeat on every record; shaping them once is enough.
+        mutable QHash<QString, double> widths = {};
     };
     std::vector<Entry> entries_;
     std::vector<QFont> fonts_;
