@@ -38,6 +38,7 @@ void TReportText::print(PrintContext& context, QPointF origin) {
     format.autoSize = autoSize;
     format.wordWrap = wordWrap;
     format.wrapStyle = wrapStyle;
+    if (!transparent) context.page.items.emplace_back(FillRun{UnitRect::from(box(origin)), color.rgba()});
     layoutText(text(), format, box(origin), context.fonts, context.page);
 }
 

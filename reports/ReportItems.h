@@ -46,6 +46,7 @@ public:
     QString name;
     double left = 0, top = 0, width = 0, height = 0;
     bool enabled = true;
+    QColor color = Qt::white;  // the background of an item that is not transparent
 };
 
 // The label fields shared by every text item.
