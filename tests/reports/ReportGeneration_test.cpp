@@ -281,7 +281,7 @@ TEST_F(ReportGeneration, GroupHeadersOnChangeAndFootersSeeTheLastRowOfTheirGroup
 }
 
 TEST_F(ReportGeneration, ImageKeepsItsDrawingAndIdenticalBitmapsAreShared) {
-    table.setRows(numberedRows(3));
+    table.setRows(numberedRows(4));
     table.open();
     auto& detail = report.addBand(QStringLiteral("Talao6"), TReportBandType::rbDetail);
     detail.height = 100;
@@ -289,23 +289,28 @@ TEST_F(ReportGeneration, ImageKeepsItsDrawingAndIdenticalBitmapsAreShared) {
     auto& image = detail.add<TReportImage>(QStringLiteral("RpImage1"));
     image.setBounds(8.3, 109.1, 669.7, 66.1);
     EXPECT_EQ(image.canvasSize(), QSize(405, 40));
+    // Records 0 and 3 draw a bar at x = 0, record 2 at x = 10; record 1 draws nothing.
     detail.BeforePrint = [&](TReportBand&, bool&) {
-        if (table.recNo() == 0) {  // drawn for the first record only
-            QPainter p(&image.Canvas());
-            p.fillRect(0, 0, 3, 50, Qt::black);
-        } else if (table.recNo() == 2) {  // the same pixels drawn again
-            QPainter p(&image.Canvas());
-            p.fillRect(0, 0, 3, 50, Qt::black);
-        }
+        const int row = table.recNo();
+        if (row == 1) return;
+        QPainter p(&image.Canvas());
+        p.fillRect(image.Canvas().rect(), Qt::white);
+        p.fillRect(row == 2 ? 10 : 0, 0, 3, 50, Qt::black);
     };
     const Document doc = report.Generate().document;
     const auto images = runsOf<ImageRun>(doc.pages[0]);
-    ASSERT_EQ(images.size(), 3u);
+    ASSERT_EQ(images.size(), 4u);
     // The box shows the top-left 1/1.6 of the bitmap: 253.1 x 24.98 pixels.
     EXPECT_EQ(images[0]->image.size(), QSize(254, 25));
-    EXPECT_EQ(images[0]->image.pixelColor(1, 1), QColor(Qt::black));
-    EXPECT_EQ(images[0]->image.pixelColor(5, 1), QColor(Qt::white));
-    for (const ImageRun* run : images) EXPECT_EQ(run->image.constBits(), images[0]->image.constBits());
+    EXPECT_EQ(images[1]->image.pixelColor(1, 1), QColor(Qt::black));  // kept from record 0
+    EXPECT_EQ(images[1]->image.pixelColor(11, 1), QColor(Qt::white));
+    EXPECT_EQ(images[2]->image.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(images[2]->image.pixelColor(11, 1), QColor(Qt::black));
+    // Equal pixels are stored once, whether or not they were drawn again.
+    EXPECT_EQ(images[1]->image.constBits(), images[0]->image.constBits());
+    EXPECT_EQ(images[3]->image.constBits(), images[0]->image.constBits());
+    EXPECT_NE(images[2]->image.constBits(), images[0]->image.constBits());
+    EXPECT_EQ(images[0]->image.format(), QImage::Format_Mono);  // black and white: one bit per pixel
 }
 
 TEST_F(ReportGeneration, FramesAreStripsInsideTheirRectangles) {
