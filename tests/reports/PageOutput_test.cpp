@@ -1,4 +1,5 @@
 #include "ReportFixtures.h"
+#include "reports/ImageCache.h"
 #include "reports/PagePainter.h"
 #include "reports/PdfExport.h"
 #include "reports/Report.h"
@@ -106,6 +107,32 @@ TEST(PageOutput, BitmapsReplayWithoutSmoothingAndClipped) {
     EXPECT_GE(blacks, 15 * 3);
     EXPECT_LE(blacks, 15 * 4);
     EXPECT_EQ(out.pixel(int((100 + 31 * kUnitsPerImagePixel) * scale), row) & 0xffffff, 0xffffffu);
+}
+
+}  // namespace
+}  // namespace brovik::reports::test
+
+namespace brovik::reports::test {
+namespace {
+
+TEST(ImageCacheTest, PicturesAreKeptCompactAndExact) {
+    ImageCache cache;
+    const QSizeF box(100 * kUnitsPerImagePixel, 20 * kUnitsPerImagePixel);
+    QImage picture(120, 30, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    picture.setPixel(3, 4, qRgb(128, 0, 0));  // a maroon dot: few colours, one byte per pixel
+    const QImage few = cache.visiblePart(picture, box);
+    EXPECT_EQ(few.size(), QSize(100, 20));
+    EXPECT_EQ(few.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(few.pixel(3, 4), qRgb(128, 0, 0));
+    EXPECT_EQ(few.pixel(5, 5), qRgb(255, 255, 255));
+
+    for (int x = 0; x < 120; ++x)
+        for (int y = 0; y < 30; ++y) picture.setPixel(x, y, qRgb(x, y, 7));  // 3,600 colours
+    const QImage many = cache.visiblePart(picture, box);
+    EXPECT_EQ(many.format(), QImage::Format_RGB32);
+    EXPECT_EQ(many.pixel(99, 19), qRgb(99, 19, 7));
+    EXPECT_EQ(cache.distinctImages(), 2u);
 }
 
 }  // namespace
