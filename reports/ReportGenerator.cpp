@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace brovik::reports {
 namespace {
@@ -21,14 +22,17 @@ GenerationResult ReportGenerator::run() {
     GenerationResult result;
     bool print = true;
     if (report_.BeforePrint) report_.BeforePrint(report_, print);
-    if (!print) return result;
+    if (!print) {
+        result.document = std::move(document_);
+        return result;
+    }
     pageOpen_ = false;
     column_ = report_.columns;
     x_ = report_.margins.left;
     y_ = report_.margins.top;
     prepare();
     try {
-        walk(walkOf(nullptr));
+        walk(walkFor(nullptr));
     } catch (const Cancelled&) {
         result.cancelled = true;
     }
@@ -39,6 +43,10 @@ GenerationResult ReportGenerator::run() {
 }
 
 void ReportGenerator::prepare() {
+    walks_.clear();
+    walks_.push_back(walkOf(nullptr));
+    for (const auto& band : report_.bands_)
+        if (auto* sub = dynamic_cast<TReportSubDetail*>(band.get())) walks_.push_back(walkOf(sub));
     for (const auto& band : report_.bands_) {
         for (const auto& item : band->items()) item->prepare(report_.tables_);
         if (auto* group = dynamic_cast<TReportGroup*>(band.get())) {
@@ -48,8 +56,15 @@ void ReportGenerator::prepare() {
     }
 }
 
+const ReportGenerator::Walk& ReportGenerator::walkFor(const TReportSubDetail* master) const {
+    for (const Walk& w : walks_)
+        if (w.master == master) return w;
+    throw std::logic_error("ReportGenerator: a sub-detail band added during generation");
+}
+
 ReportGenerator::Walk ReportGenerator::walkOf(TReportSubDetail* master) const {
     Walk w;
+    w.master = master;
     w.dataSet = master ? master->dataSet : report_.dataSet;
     w.printIfEmpty = master ? master->printIfEmpty : report_.printIfEmpty;
     w.detail = master;
@@ -97,10 +112,10 @@ void ReportGenerator::walk(const Walk& w) {
 
 void ReportGenerator::onePass(const Walk& w) {
     for (TReportSubDetail* sub : w.subDetails)
-        if (sub->printBefore) walk(walkOf(sub));
+        if (sub->printBefore) walk(walkFor(sub));
     if (w.detail) printBand(*w.detail);
     for (TReportSubDetail* sub : w.subDetails)
-        if (!sub->printBefore) walk(walkOf(sub));
+        if (!sub->printBefore) walk(walkFor(sub));
 }
 
 // Takes every group's value on the new row: the first that differs, and every group

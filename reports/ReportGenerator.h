@@ -18,7 +18,9 @@ public:
     void newColumn();
 
 private:
+    // What one data set's walk prints; worked out once per generation.
     struct Walk {
+        const TReportSubDetail* master = nullptr;  // null: the report's own walk
         data::Dataset* dataSet = nullptr;
         TReportBand* detail = nullptr;
         bool printIfEmpty = false;
@@ -28,6 +30,7 @@ private:
     struct Cancelled {};
 
     Walk walkOf(TReportSubDetail* master) const;
+    const Walk& walkFor(const TReportSubDetail* master) const;
     void prepare();
     void walk(const Walk& w);
     void onePass(const Walk& w);
@@ -47,6 +50,7 @@ private:
     Document document_;
     FontCache fonts_;
     ImageCache images_;
+    std::vector<Walk> walks_;
     bool pageOpen_ = false;
     int column_ = 0;
     double x_ = 0, y_ = 0, columnTop_ = 0;

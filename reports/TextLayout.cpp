@@ -89,29 +89,47 @@ QStringList breakLines(const QString& text, const TextFormat& format, double wid
     return lines;
 }
 
+namespace {
+
+void addRun(const QString& line, double width, int index, const TextFormat& format, const QRectF& area,
+            const FontCache& fonts, Page& page) {
+    TextRun run;
+    run.text = line;
+    run.x = float(alignedX(format.alignment, area, width));
+    run.baseline = float(area.top() + index * fonts.lineHeight(format.font) + fonts.ascent(format.font));
+    run.box = UnitRect::from(area);
+    run.font = quint16(format.font);
+    run.clip = width > area.width() + kFitTolerance;
+    run.color = format.color;
+    page.items.emplace_back(std::move(run));
+}
+
+}  // namespace
+
 void layoutText(const QString& text, const TextFormat& format, const QRectF& box, const FontCache& fonts, Page& page) {
     if (text.isEmpty()) return;
+    const double lineHeight = fonts.lineHeight(format.font);
+    if (lineHeight > box.height() + kFitTolerance) return;  // not even one line fits
+
+    // Most items hold one line that fits: no breaking needed.
+    if (!text.contains(u'\r') && !text.contains(u'\n')) {
+        const double width = fonts.width(format.font, text);
+        if (format.autoSize || width <= box.width() + kFitTolerance) {
+            const QRectF area = format.autoSize ? autoSizedBox(box, format.alignment, width) : box;
+            addRun(text, width, 0, format, area, fonts, page);
+            return;
+        }
+    }
+
     const QStringList lines = breakLines(text, format, box.width(), fonts);
     std::vector<double> widths;
     widths.reserve(lines.size());
     for (const QString& line : lines) widths.push_back(fonts.width(format.font, line));
     QRectF area = box;
     if (format.autoSize) area = autoSizedBox(box, format.alignment, *std::max_element(widths.begin(), widths.end()));
-
-    const double lineHeight = fonts.lineHeight(format.font);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const double top = area.top() + double(i) * lineHeight;
-        if (top + lineHeight > area.bottom() + kFitTolerance) break;
-        if (lines[i].isEmpty()) continue;
-        TextRun run;
-        run.text = lines[i];
-        run.x = float(alignedX(format.alignment, area, widths[i]));
-        run.baseline = float(top + fonts.ascent(format.font));
-        run.box = UnitRect::from(area);
-        run.font = quint16(format.font);
-        run.clip = widths[i] > area.width() + kFitTolerance;
-        run.color = format.color;
-        page.items.emplace_back(std::move(run));
+        if ((double(i) + 1) * lineHeight > area.height() + kFitTolerance) break;
+        if (!lines[i].isEmpty()) addRun(lines[i], widths[i], int(i), format, area, fonts, page);
     }
 }
 
