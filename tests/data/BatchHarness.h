@@ -12,6 +12,7 @@ namespace brovik::test {
 // opens them.
 struct BatchHarness {
     explicit BatchHarness(const QString& connectionString) : dm(settingsFor(connectionString)), q(dm, tables) {}
+    explicit BatchHarness(const data::AliasSettings& settings) : dm(settings), q(dm, tables) {}
 
     void openBatch(int remessa) {
         tables.RxProduto_Cota.open();

@@ -125,6 +125,21 @@ void TestServer::start() {
     if (!isql.waitForFinished(30000) || isql.exitCode() != 0)
         throw std::runtime_error("setting the SYSDBA password failed: " + isql.readAll().toStdString());
 
+    launch();
+}
+
+void TestServer::restart() {
+    if (process_ || root_.isEmpty()) return;
+    try {
+        launch();
+        reason_.clear();
+    } catch (const std::exception& e) {
+        process_.reset();
+        reason_ = QStringLiteral("Firebird server on loopback could not restart: %1").arg(QString::fromUtf8(e.what()));
+    }
+}
+
+void TestServer::launch() {
     process_ = std::make_unique<QProcess>();
     process_->setProcessEnvironment(serverEnvironment(root_));
     process_->setProcessChannelMode(QProcess::MergedChannels);

@@ -31,9 +31,12 @@ public:
     QString connectionString(const QString& databasePath) const;
     // Ends the server process (to test a lost connection); available() turns false.
     void stop();
+    // Starts the stopped server again on the same port and root (a server back after an outage).
+    void restart();
 
 private:
     void start();
+    void launch();
 
     QString root_;
     int port_ = 0;
