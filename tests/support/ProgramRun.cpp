@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 #include <stdexcept>
 
 namespace brovik::test {
@@ -17,6 +19,13 @@ QProcess* startProgram(const QStringList& arguments) {
     auto* p = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Without it Qt warns on stderr, which the tests read as the program's own.
+    if (!env.contains(QStringLiteral("XDG_RUNTIME_DIR"))) {
+        const QString runtime = QDir::temp().filePath(QStringLiteral("brovik-runtime-%1").arg(::getuid()));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
     p->setProcessEnvironment(env);
     p->start(QString::fromUtf8(kExecutable), arguments);
     return p;
