@@ -2,30 +2,37 @@
 
 #include "app/AliasConfiguration.h"
 #include "app/BrovikApplication.h"
+#include "app/HeadlessExport.h"
 #include "app/HeadlessOptions.h"
 #include "app/TForm1.h"
 #include "app/TKelHandleException.h"
 #include "data/Format.h"
+#include "tickets/TicketSession.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
 
 namespace brovik::app {
 namespace {
 
-// The data module's creation: regional settings, then the configuration. False when
-// the configuration file is missing.
-bool createDataModule(TForm1& form, TKelHandleException& /*logger*/, const CommandLine& commandLine) {
+QString aliasIniPath(const CommandLine& commandLine) {
+    return commandLine.configFile.value_or(defaultAliasIniPath(QFileInfo(executablePath()).absolutePath()));
+}
+
+// The data module's creation: regional settings, then the configuration, then the data
+// the run works on. Null when the configuration file is missing.
+std::unique_ptr<tickets::TicketSession> createDataModule(TForm1& form, TKelHandleException& logger,
+                                                         const CommandLine& commandLine) {
     fmt::applyRegionalSettings();
-    const QString path =
-        commandLine.configFile.value_or(defaultAliasIniPath(QFileInfo(executablePath()).absolutePath()));
-    const std::optional<data::AliasSettings> settings = readAliasSettings(path);
-    if (!settings) return false;
-    // TDM takes the settings here: it points IB..IB4 at settings->mv, and the logger's
-    // close action becomes closing IB, then IBF (logger.setCloseConnections).
+    const std::optional<data::AliasSettings> settings = readAliasSettings(aliasIniPath(commandLine));
+    if (!settings) return nullptr;
     form.setAliasSettings(*settings);
-    return true;
+    auto session = std::make_unique<tickets::TicketSession>(*settings);
+    logger.setCloseConnections([s = session.get()] { s->closeConnections(); });
+    form.setTicketSession(session.get());
+    return session;
 }
 
 }  // namespace
@@ -50,16 +57,22 @@ int runBrovik(int argc, char** argv) {
     }
     const CommandLine& commandLine = std::get<CommandLine>(parsed);
     if (commandLine.mode != HeadlessMode::None) {
-        // The headless ticket export takes over here once the ticket run exists.
-        std::fprintf(stderr, "brovik: --tickets-csv and --export need the ticket run, which this build lacks\n");
-        return kExitUsage;
+        const HeadlessOutcome outcome = runHeadless(commandLine, aliasIniPath(commandLine));
+        std::fprintf(outcome.status == kExitOk ? stdout : stderr, "%s%s\n",
+                     outcome.status == kExitOk ? "" : "brovik: ", qPrintable(outcome.line));
+        return outcome.status;
     }
 
+    // Declared before the window, so the data outlives it.
+    std::unique_ptr<tickets::TicketSession> session;
     TForm1 form(commandLine.launchArgument);
     form.show();
 
-    if (!createDataModule(form, logger, commandLine)) return 0;
-    return application.exec();
+    session = createDataModule(form, logger, commandLine);
+    if (!session) return 0;
+    const int status = application.exec();
+    logger.setCloseConnections({});
+    return status;
 }
 
 }  // namespace brovik::app
