@@ -19,7 +19,8 @@ IBError toError(Firebird::IStatus* status) {
     const intptr_t* v = status->getErrors();
     const long code = (v && v[0] == isc_arg_gds) ? static_cast<long>(v[1]) : 0;
     // Firebird 3 ends its texts with a full stop; earlier clients did not.
-    QByteArray primary = text.left(text.indexOf('\n'));
+    const qsizetype lineEnd = text.indexOf('\n');
+    QByteArray primary = lineEnd < 0 ? text : text.left(lineEnd);
     if (primary.endsWith('.')) primary.chop(1);
     return IBError(QString::fromUtf8(primary), code, QString::fromUtf8(text));
 }
