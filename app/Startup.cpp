@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace brovik::app {
@@ -35,6 +36,26 @@ std::unique_ptr<tickets::TicketSession> createDataModule(TForm1& form, TKelHandl
     return session;
 }
 
+// The headless modes run without a window or a display.
+bool wantsHeadless(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--tickets-csv") == 0 || std::strcmp(argv[i], "--export") == 0) return true;
+    return false;
+}
+
+int runHeadlessProgram(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const auto parsed = parseCommandLine(application.arguments().mid(1));
+    HeadlessOutcome outcome;
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        outcome = {kExitUsage, error->message};
+    else
+        outcome = runHeadless(std::get<CommandLine>(parsed), aliasIniPath(std::get<CommandLine>(parsed)));
+    const bool ok = outcome.status == kExitOk;
+    std::fprintf(ok ? stdout : stderr, "%s%s\n", ok ? "" : "brovik: ", outcome.line.toLocal8Bit().constData());
+    return outcome.status;
+}
+
 }  // namespace
 
 QString executablePath() {
@@ -43,6 +64,8 @@ QString executablePath() {
 }
 
 int runBrovik(int argc, char** argv) {
+    if (wantsHeadless(argc, argv)) return runHeadlessProgram(argc, argv);
+
     // The logger comes first, so that no failure of any later step escapes it.
     TKelHandleException logger(TKelHandleException::logPathFor(executablePath()));
 
@@ -56,12 +79,6 @@ int runBrovik(int argc, char** argv) {
         return kExitUsage;
     }
     const CommandLine& commandLine = std::get<CommandLine>(parsed);
-    if (commandLine.mode != HeadlessMode::None) {
-        const HeadlessOutcome outcome = runHeadless(commandLine, aliasIniPath(commandLine));
-        std::fprintf(outcome.status == kExitOk ? stdout : stderr, "%s%s\n",
-                     outcome.status == kExitOk ? "" : "brovik: ", qPrintable(outcome.line));
-        return outcome.status;
-    }
 
     // Declared before the window, so the data outlives it.
     std::unique_ptr<tickets::TicketSession> session;
