@@ -15,11 +15,12 @@ QString codeAndName(data::Dataset& d, QStringView code, QStringView name) {
     return digits(d.fieldByName(code)) + u'-' + d.fieldByName(name).asString();
 }
 
+QString notAnInteger(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
+
 }  // namespace
 
 BatchTextError::BatchTextError(const QString& text)
-    : std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString()),
-      message_(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
+    : std::runtime_error(notAnInteger(text).toStdString()), message_(notAnInteger(text)) {}
 
 int batchNumber(const QString& text) {
     bool ok = false;
@@ -51,7 +52,7 @@ TicketRunResult TicketRun::execute(const TicketOptions& options) {
     return result;
 }
 
-int TicketRun::openBatch(const QString& batchText) {
+void TicketRun::openBatch(const QString& batchText) {
     t_.RxProduto_Cota.open();
     dm_.IBGrade.open();
     dm_.IB.open();
@@ -67,7 +68,6 @@ int TicketRun::openBatch(const QString& batchText) {
     q_.IBRemessa_Oc.paramByName(u"Setor_1").setAsString(QStringLiteral("0"));
     q_.IBRemessa_Oc.paramByName(u"REMESSA_1").setAsInteger(remessa);
     q_.IBRemessa_Oc.open();
-    return remessa;
 }
 
 void TicketRun::fillTickets(const TicketOptions& options, TicketRunResult& result) {
