@@ -105,7 +105,8 @@ TEST(HeadlessFaults, BadConfigurationAndBatchTexts) {
         {"binary garbage", QByteArray("\x00\xFF\xFE[PATH]\x00MV=\x01\x02", 14), "1234", {app::kExitDatabase, "database failure: "}},
         {"batch 12a", good, "brovik:12a", {app::kExitBatchText, "the batch \"12a\" is not a whole number"}},
         {"batch beyond 32 bits", good, "99999999999", {app::kExitBatchText, "the batch \"99999999999\" is not a whole number"}},
-        {"batch empty after the scheme", good, "brovik:", {app::kExitBatchText, "the batch \"\" is not a whole number"}},
+        // Nothing after the scheme: the batch box keeps its initial 128693.
+        {"batch empty after the scheme", good, "brovik:", {app::kExitNoOrders, "batch 128693 has no production orders"}},
         {"batch -5", good, "brovik:-5", {app::kExitNoOrders, "batch -5 has no production orders"}},
         {"batch 0", good, "0", {app::kExitNoOrders, "batch 0 has no production orders"}},
         {"scheme twice", good, "brovik:brovik:1", {app::kExitNoOrders, "batch 1 has no production orders"}},
