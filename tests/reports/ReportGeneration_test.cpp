@@ -328,7 +328,8 @@ TEST_F(ReportGeneration, FramesAreStripsInsideTheirRectangles) {
     detail.height = 155.4;
     detail.width = 949.2;
     detail.frame.edges = FrameEdge::Bottom;
-    const auto strips = runsOf<StripRun>(report.Generate().document.pages[0]);
+    const GenerationResult result = report.Generate();  // the runs point into its pages
+    const auto strips = runsOf<StripRun>(result.document.pages[0]);
     ASSERT_EQ(strips.size(), 2u);
     const float pt = float(kUnitsPerPoint);
     EXPECT_FLOAT_EQ(strips[0]->box.y, 50 + 155.4f - pt);
