@@ -19,7 +19,6 @@ namespace brovik::reports {
 // A rectangle in report units kept in floats: pages hold millions of them.
 struct UnitRect {
     float x = 0, y = 0, w = 0, h = 0;
-    QRectF toRectF() const { return QRectF(x, y, w, h); }
     static UnitRect from(const QRectF& r) {
         return {float(r.x()), float(r.y()), float(r.width()), float(r.height())};
     }

@@ -81,7 +81,6 @@ public:
     // For handlers during a generation.
     void NewPage();
     void NewColumn();
-    bool generating() const { return generator_ != nullptr; }
 
     QString name;
     data::Dataset* dataSet = nullptr;

@@ -198,6 +198,12 @@ TEST_F(ReportGeneration, EmptyMasterGivesOnePassWithEmptyValues) {
     EXPECT_EQ(bandCorners(doc, 317.5f)[0].size(), 1u);
     EXPECT_EQ(textsOf(doc.pages[0]), (std::vector<QString>{QStringLiteral("TALÃO")}));
 
+    // Without a window, Preview generates the same pages and then calls AfterPreview.
+    int afterPreview = 0;
+    report.AfterPreview = [&](TReport&) { afterPreview += int(report.lastDocument().pages.size()); };
+    report.Preview();
+    EXPECT_EQ(afterPreview, 1);
+
     report.printIfEmpty = false;
     sub.printIfEmpty = false;
     EXPECT_TRUE(report.Generate().document.pages.empty());
