@@ -45,7 +45,14 @@ bool wantsHeadless(int argc, char** argv) {
     return false;
 }
 
+// What the headless modes print is their contract: Qt's own notices (a missing runtime
+// folder and the like) stay out of it; only its critical messages get through.
+void headlessMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "brovik: %s\n", qPrintable(message));
+}
+
 int runHeadlessProgram(int argc, char** argv) {
+    qInstallMessageHandler(headlessMessages);
     // Pages are laid out with real fonts, which need the GUI application, but no display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
