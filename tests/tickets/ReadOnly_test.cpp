@@ -52,6 +52,16 @@ TEST(ReadOnly, FullRunAsAReaderUser) {
     ASSERT_EQ(asReader.status, app::kExitOk) << asReader.err.toStdString();
     ASSERT_EQ(asAdmin.status, app::kExitOk) << asAdmin.err.toStdString();
     EXPECT_EQ(readFile(dir.filePath("r.csv")), readFile(adminDir.filePath("a.csv")));
+
+    // Every layout's pages, as that user.
+    for (const char* layout : {"fluxo", "centralizado", "colunado"}) {
+        SCOPED_TRACE(layout);
+        const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(layout));
+        const test::ProgramRun r = test::runProgram({"--config", reader, "--export", pdf, "--layout", layout, "brovik:500"});
+        EXPECT_EQ(r.status, app::kExitOk) << r.err.toStdString();
+        EXPECT_TRUE(r.out.startsWith("6 tickets, 24 stubs, ")) << r.out.toStdString();
+        EXPECT_TRUE(readFile(pdf).startsWith("%PDF-"));
+    }
 }
 
 }  // namespace
