@@ -10,6 +10,8 @@
 
 #include <ibase.h>
 
+#include <iostream>
+
 using namespace brovik;
 using namespace brovik::tickets;
 
