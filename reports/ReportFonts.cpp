@@ -1,0 +1,73 @@
+#include "reports/ReportFonts.h"
+
+#include <QImage>
+#include <array>
+#include <utility>
+
+namespace brovik::reports {
+namespace {
+
+// The layouts name Windows families; these are their metric-compatible stand-ins.
+constexpr std::array<std::pair<const char*, const char*>, 3> kFamilies{{
+    {"Arial", "Liberation Sans"},
+    {"Arial Narrow", "Liberation Sans Narrow"},
+    {"Courier New", "Liberation Mono"},
+}};
+
+constexpr int kMeasureDpi = 1200;
+constexpr double kUnitsPerMeasurePixel = 254.0 / kMeasureDpi;
+
+const QImage& measureDevice() {
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(kMeasureDpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
+
+QFont makeFont(const FontSpec& spec) {
+    QFont font(printingFamily(spec.name));
+    font.setPointSizeF(spec.size);
+    font.setBold(spec.bold);
+    // Unhinted outlines scale linearly, so widths measured here hold on every device.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+}  // namespace
+
+QString printingFamily(const QString& name) {
+    for (const auto& [declared, installed] : kFamilies)
+        if (name.compare(QLatin1String(declared), Qt::CaseInsensitive) == 0) return QString::fromLatin1(installed);
+    return name;
+}
+
+int FontCache::indexOf(const FontSpec& spec) {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const Entry& e = entries_[i];
+        if (e.size == spec.size && e.bold == spec.bold && e.name == spec.name) return int(i);
+    }
+    const QFont font = makeFont(spec);
+    QFontMetricsF metrics(font, &measureDevice());
+    const double ascent = metrics.ascent() * kUnitsPerMeasurePixel;
+    const double height = metrics.height() * kUnitsPerMeasurePixel;
+    entries_.push_back(Entry{spec.name, spec.size, spec.bold, std::move(metrics), ascent, height});
+    fonts_.push_back(font);
+    return int(entries_.size() - 1);
+}
+
+double FontCache::width(int font, const QString& text) const {
+    constexpr qsizetype kCacheLimit = 4096;
+    const Entry& entry = entries_[font];
+    if (auto it = entry.widths.constFind(text); it != entry.widths.constEnd()) return *it;
+    if (entry.widths.size() >= kCacheLimit) entry.widths.clear();
+    const double w = entry.metrics.horizontalAdvance(text) * kUnitsPerMeasurePixel;
+    entry.widths.insert(text, w);
+    return w;
+}
+
+}  // namespace brovik::reports

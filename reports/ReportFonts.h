@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+namespace brovik::reports {
+
+// A font as a report item declares it.
+struct FontSpec {
+    QString name = QStringLiteral("Arial");
+    double size = 9;  // points
+    bool bold = true;
+    QColor color = Qt::black;
+};
+
+// The installed family that prints a declared family ("Arial Narrow" -> "Liberation Sans Narrow").
+QString printingFamily(const QString& name);
+
+// The fonts of one generation, each measured once at a fixed resolution so that the
+// layout of a page never depends on the screen. Results are in report units (0.1 mm).
+class FontCache {
+public:
+    // The index of the font in fonts(), adding it on first use.
+    int indexOf(const FontSpec& spec);
+    double width(int font, const QString& text) const;
+    double ascent(int font) const { return entries_[font].ascent; }
+    double lineHeight(int font) const { return entries_[font].height; }
+    const std::vector<QFont>& fonts() const { return fonts_; }
+
+private:
+    struct Entry {
+        QString name;
+        double size;
+        bool bold;
+        QFontMetricsF metrics;
+        double ascent;
+        double height;
+        // Captions and common values repeat on every record; shaping them once is enough.
+        mutable QHash<QString, double> widths = {};
+    };
+    std::vector<Entry> entries_;
+    std::vector<QFont> fonts_;
+};
+
+}  // namespace brovik::reports
