@@ -1,8 +1,10 @@
-// The large-batch benchmark: every figure next to its floor, measured in one run.
-//   build/bin/brovik_bench            (scripts/bench.sh builds and runs it)
+// The large-batch benchmark: every figure next to its floor or target, measured in one run.
+//   scripts/bench.sh [embedded] [server] [pages] [memory]     (all sections when none is named)
 #include "BenchClock.h"
 #include "LargeBatch.h"
+#include "PageBench.h"
 #include "RunBench.h"
+#include "TicketBench.h"
 
 #ifdef BENCH_HAS_TEST_SERVER
 #include "support/TestServer.h"
@@ -11,7 +13,6 @@
 #include <QFile>
 #include <QGuiApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -37,7 +38,7 @@ void benchRun(const QString& where, const QString& how, double target) {
     const RunFigures floor = best([&] { return timeJoinFloor(where); });
     const RunFigures run = best([&] { return timeTicketRun(where); });
     printSeconds(QStringLiteral("join floor, %1 (%2 rows)").arg(how).arg(floor.rows), floor.time);
-    printRatio(QStringLiteral("ticket run, %1 (%2 steps)").arg(how).arg(run.rows), run.time, floor.time, target);
+    printRatio(QStringLiteral("ticket run, %1 (%2 stubs)").arg(how).arg(run.rows), run.time, floor.time, target);
 }
 
 void benchServer(const QString& database) {
@@ -49,11 +50,10 @@ void benchServer(const QString& database) {
         printLine(QStringLiteral("loopback server: cannot copy %1").arg(database));
         return;
     }
-    brovik::test::TestServer server;
-    if (!server.available()) {
-        printLine(QStringLiteral("loopback server: skipped (%1)").arg(server.whyUnavailable()));
-    } else {
-        benchRun(server.connectionString(copy), QStringLiteral("loopback server"), 3.0);
+    {
+        brovik::test::TestServer server;
+        if (server.available()) benchRun(server.connectionString(copy), QStringLiteral("loopback server"), 3.0);
+        else printLine(QStringLiteral("loopback server: skipped (%1)").arg(server.whyUnavailable()));
     }
     QFile::remove(copy);
 #else
@@ -62,19 +62,52 @@ void benchServer(const QString& database) {
 #endif
 }
 
+void printPages(const QString& layout, TicketFigures& f) {
+    const PageFigures& p = f.pages;
+    const QString pdfName = QStringLiteral(BENCH_BINARY_DIR "/bench-data/bench.pdf");
+    const double pdf = timePdf(p.document, pdfName);
+    const double toDocument = f.run.wall + p.generate;
+    printSeconds(QStringLiteral("%1: ticket run (%2 stubs)").arg(layout).arg(f.stubs), f.run);
+    printSeconds(QStringLiteral("%1: painting %2 pages straight (floor)").arg(layout).arg(p.document.pages.size()), {p.paint, 0});
+    printRatio(QStringLiteral("%1: generating and painting them").arg(layout), {p.generate + p.paint, 0}, {p.paint, 0}, 1.5);
+    printSeconds(QStringLiteral("%1: writing the PDF").arg(layout), {pdf, 0});
+    printLimit(QStringLiteral("%1: run start to first page").arg(layout), p.firstPage, 10);
+    printLimit(QStringLiteral("%1: run start to every page generated").arg(layout), toDocument, 10);
+    printLimit(QStringLiteral("%1: run start to finished PDF").arg(layout), toDocument + pdf, 10);
+    printLimit(QStringLiteral("%1: longest gap between progress reports").arg(layout), p.longestGap, 0.5);
+    printLimit(QStringLiteral("%1: Cancel to the generation's end").arg(layout), f.cancelLatency, 0.5);
+    printMegabytes(QStringLiteral("%1: peak resident memory").arg(layout), f.peakMb);
+}
+
+void printMemory(const QString& layout, TicketFigures& f) {
+    printMegabytes(QStringLiteral("%1: %2 pages held, peak resident").arg(layout).arg(f.pages.document.pages.size()), f.peakMb, 600);
+    printMegabytes(QStringLiteral("%1: %2 pages held, resident now").arg(layout).arg(f.pages.document.pages.size()), f.residentMb);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    // Sections to run, all when none is named: embedded server
-    const QStringList args = app.arguments().mid(1);
-    const auto wanted = [&](const char* section) { return args.isEmpty() || args.contains(QLatin1String(section)); };
+    const QStringList sections = app.arguments().mid(1);
+    const auto wanted = [&](const char* section) { return sections.isEmpty() || sections.contains(QLatin1String(section)); };
     try {
-        printLine(QStringLiteral("Brovik large-batch benchmark (%1)").arg(kFlowBatch.describe()));
         const QString flowDb = largeDatabase(kFlowBatch);
+        if (wanted("embedded") || wanted("server")) printLine(QStringLiteral("== The ticket run, %1").arg(kFlowBatch.describe()));
         if (wanted("embedded")) benchRun(flowDb, QStringLiteral("embedded"), 2.0);
         if (wanted("server")) benchServer(flowDb);
-        printMegabytes(QStringLiteral("peak resident memory so far"), peakMemoryMb());
+        if (!haveTicketLayouts() && (wanted("pages") || wanted("memory"))) {
+            printLine(QStringLiteral("pages and memory: skipped (this build has no ticket run or layouts yet)"));
+            return 0;
+        }
+        if (wanted("pages")) {
+            printLine(QStringLiteral("== Pages, %1, embedded").arg(kFlowBatch.describe()));
+            benchLayouts(flowDb, printPages);
+        }
+        if (wanted("memory")) {
+            const QString wideDb = largeDatabase(kWideBatch);
+            printLine(QStringLiteral("== Memory, %1, embedded").arg(kWideBatch.describe()));
+            benchLayouts(wideDb, printMemory);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "brovik_bench: %s\n", e.what());
         return 1;

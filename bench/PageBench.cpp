@@ -1,0 +1,95 @@
+#include "PageBench.h"
+
+#include "BenchClock.h"
+
+#include "reports/PagePainter.h"
+#include "reports/PdfExport.h"
+#include "reports/Report.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPicture>
+
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+
+namespace brovik::bench {
+namespace {
+
+// Times the generation's progress reports: the longest silence between two, and when
+// the first page was complete (the second page begun).
+class GapObserver : public reports::GenerationObserver {
+public:
+    explicit GapObserver(const Stopwatch& since) : since_(since) {}
+    bool keepGoing(int pagesSoFar) override {
+        const double now = since_.seconds();
+        if (last_ >= 0) longest = std::max(longest, now - last_);
+        last_ = now;
+        if (firstPage < 0 && pagesSoFar >= 2) firstPage = now;
+        return true;
+    }
+    double longest = 0;
+    double firstPage = -1;
+
+private:
+    const Stopwatch& since_;
+    double last_ = -1;
+};
+
+class CancelObserver : public reports::GenerationObserver {
+public:
+    explicit CancelObserver(int afterPages) : afterPages_(afterPages) {}
+    bool keepGoing(int pagesSoFar) override {
+        if (pagesSoFar < afterPages_) return true;
+        if (!asked_) asked_.emplace();
+        return false;
+    }
+    std::optional<Stopwatch> asked_;
+
+private:
+    int afterPages_;
+};
+
+double paintAll(const reports::Document& document) {
+    Stopwatch clock;
+    for (const reports::Page& page : document.pages) {
+        QPicture picture;
+        QPainter painter(&picture);
+        reports::paintPage(painter, page, document);
+    }
+    return clock.seconds();
+}
+
+}  // namespace
+
+PageFigures timeGeneration(reports::TReport& report, const Stopwatch& since) {
+    PageFigures out;
+    GapObserver observer(since);
+    Stopwatch clock;
+    reports::GenerationResult result = report.Generate(&observer);
+    out.generate = clock.seconds();
+    out.document = std::move(result.document);
+    out.cancelled = result.cancelled;
+    out.longestGap = observer.longest;
+    out.firstPage = observer.firstPage >= 0 ? observer.firstPage : since.seconds();
+    out.paint = paintAll(out.document);
+    return out;
+}
+
+double timePdf(const reports::Document& document, const QString& fileName) {
+    Stopwatch clock;
+    QString error;
+    if (!reports::exportPdf(document, fileName, &error)) throw std::runtime_error(error.toStdString());
+    const double seconds = clock.seconds();
+    QFile::remove(fileName);
+    return seconds;
+}
+
+double timeCancel(reports::TReport& report, int afterPages) {
+    CancelObserver observer(afterPages);
+    report.Generate(&observer);
+    return observer.asked_ ? observer.asked_->seconds() : 0;
+}
+
+}  // namespace brovik::bench
