@@ -21,8 +21,8 @@ struct PageFigures {
     bool cancelled = false;
 };
 
-// Generates every page of `report` (its data set already filled), then paints them onto
-// the device the preview records into (a QPicture per page). `since` is the clock the
+// Generates every page of `report` (its data set already filled), then paints them as a
+// screen shows them (96 dpi). `since` is the clock the
 // first page is timed against (the start of the run).
 PageFigures timeGeneration(reports::TReport& report, const Stopwatch& since);
 
