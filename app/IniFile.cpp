@@ -1,6 +1,6 @@
 #include "app/IniFile.h"
 
-#include "app/Cp1252.h"
+#include "data/Win1252.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +25,7 @@ QString IniFile::decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(data);
     if (!utf8.hasError()) return text;
-    return cp1252::decode(data);
+    return data::fromWin1252(data.constData(), static_cast<int>(data.size()));
 }
 
 IniFile IniFile::parse(const QByteArray& bytes) {

@@ -1,6 +1,6 @@
 #include "app/TKelHandleException.h"
 
-#include "app/Cp1252.h"
+#include "data/Win1252.h"
 #include "data/DataError.h"
 #include "data/Format.h"
 
@@ -100,7 +100,7 @@ bool TKelHandleException::writeEntry(const QObject* sender, const FailureInfo& f
         QString(),
     };
     for (const QString& line : lines) {
-        const QByteArray bytes = cp1252::encode(line) + "\r\n";
+        const QByteArray bytes = data::toWin1252(line) + "\r\n";
         if (file.write(bytes) != bytes.size()) return false;
     }
     return true;

@@ -10,12 +10,6 @@
 namespace brovik::data {
 namespace {
 
-qint64 pow10(int n) {
-    qint64 p = 1;
-    while (n-- > 0) p *= 10;
-    return p;
-}
-
 // Plain decimal text of a scaled value, regional decimal separator, no trailing zeros.
 QString decimalText(qint64 scaled, int scale) {
     return fmt::formatDecimal(scale > 0 ? QStringLiteral("0.") + QString(scale, u'#') : QStringLiteral("0"), scaled,
@@ -37,7 +31,7 @@ bool Field::isNull() const { return data::isNull(value()); }
 qint64 Field::asLargeInt() const {
     const Value& v = value();
     if (auto p = std::get_if<qint64>(&v)) {
-        if (type() == FieldType::Decimal) return *p / pow10(def().scale);
+        if (type() == FieldType::Decimal) return *p / decimalFactor(def().scale);
         return *p;
     }
     if (auto p = std::get_if<double>(&v)) return static_cast<qint64>(std::llround(*p));
@@ -64,7 +58,7 @@ int Field::asInteger() const {
 double Field::asFloat() const {
     const Value& v = value();
     if (auto p = std::get_if<qint64>(&v)) {
-        if (type() == FieldType::Decimal) return static_cast<double>(*p) / static_cast<double>(pow10(def().scale));
+        if (type() == FieldType::Decimal) return static_cast<double>(*p) / static_cast<double>(decimalFactor(def().scale));
         return static_cast<double>(*p);
     }
     if (auto p = std::get_if<double>(&v)) return *p;
@@ -171,10 +165,10 @@ void Field::setValue(const Value& v) {
         case FieldType::BigInt: cell = Value{std::holds_alternative<qint64>(v) ? std::get<qint64>(v) : asLargeInt()}; break;
         case FieldType::Decimal: {
             if (std::holds_alternative<qint64>(v)) {
-                cell = Value{std::get<qint64>(v) * pow10(def().scale)};
+                cell = Value{std::get<qint64>(v) * decimalFactor(def().scale)};
             } else {
                 const double d = asFloat();
-                cell = Value{static_cast<qint64>(std::llround(d * static_cast<double>(pow10(def().scale))))};
+                cell = Value{static_cast<qint64>(std::llround(d * static_cast<double>(decimalFactor(def().scale))))};
             }
             break;
         }

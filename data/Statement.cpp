@@ -18,12 +18,6 @@ namespace {
 constexpr unsigned kCharSetOctets = 1;
 constexpr unsigned kCharSetUtf8 = 4;
 
-qint64 pow10(int n) {
-    qint64 p = 1;
-    while (n-- > 0) p *= 10;
-    return p;
-}
-
 std::vector<ColumnInfo> describe(IMessageMetadata* meta) {
     std::vector<ColumnInfo> out;
     fb::call([&](ThrowStatusWrapper* st) {
@@ -71,7 +65,7 @@ double parseNumber(int index, const QString& text) {
 
 // The value as a scaled integer for an integer or decimal parameter.
 qint64 scaledValue(const ColumnInfo& c, int index, const Value& v) {
-    const qint64 factor = pow10(c.scale);
+    const qint64 factor = decimalFactor(c.scale);
     if (auto p = std::get_if<qint64>(&v)) return *p * factor;
     if (auto p = std::get_if<bool>(&v)) return (*p ? 1 : 0) * factor;
     if (auto p = std::get_if<QString>(&v)) {

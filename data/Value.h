@@ -28,6 +28,13 @@ using Value = std::variant<std::monostate, qint64, double, QString, bool, QDate,
 
 inline bool isNull(const Value& v) { return std::holds_alternative<std::monostate>(v); }
 
+// 10^places, the factor between a decimal's value and its scaled integer.
+inline qint64 decimalFactor(int places) {
+    qint64 p = 1;
+    while (places-- > 0) p *= 10;
+    return p;
+}
+
 bool isIntegerType(FieldType t);
 bool isTextType(FieldType t);
 

@@ -7,15 +7,9 @@
 namespace brovik::data {
 namespace {
 
-qint64 pow10(int n) {
-    qint64 p = 1;
-    while (n-- > 0) p *= 10;
-    return p;
-}
-
 qint64 rescale(qint64 v, int from, int to) {
-    if (to >= from) return v * pow10(to - from);
-    const qint64 d = pow10(from - to);
+    if (to >= from) return v * decimalFactor(to - from);
+    const qint64 d = decimalFactor(from - to);
     const qint64 q = v / d;
     const qint64 r = v % d;
     if (2 * (r < 0 ? -r : r) >= d) return q + (v < 0 ? -1 : 1);
@@ -38,7 +32,7 @@ double parseNumber(const FieldDef& def, const QString& text) {
 QString rawText(const Value& raw, int rawScale) {
     if (auto p = std::get_if<qint64>(&raw)) {
         if (rawScale == 0) return QString::number(*p);
-        const qint64 f = pow10(rawScale);
+        const qint64 f = decimalFactor(rawScale);
         const qint64 whole = *p / f, frac = (*p < 0 ? -*p : *p) % f;
         return QStringLiteral("%1%2.%3")
             .arg(*p < 0 && whole == 0 ? QStringLiteral("-") : QString())
@@ -55,13 +49,13 @@ QString rawText(const Value& raw, int rawScale) {
 
 Value toScaled(const Value& raw, int rawScale, const FieldDef& def, int scale) {
     if (auto p = std::get_if<qint64>(&raw)) return Value{rescale(*p, rawScale, scale)};
-    if (auto p = std::get_if<double>(&raw)) return Value{static_cast<qint64>(std::llround(*p * static_cast<double>(pow10(scale))))};
-    if (auto p = std::get_if<bool>(&raw)) return Value{qint64{*p ? 1 : 0} * pow10(scale)};
+    if (auto p = std::get_if<double>(&raw)) return Value{static_cast<qint64>(std::llround(*p * static_cast<double>(decimalFactor(scale))))};
+    if (auto p = std::get_if<bool>(&raw)) return Value{qint64{*p ? 1 : 0} * decimalFactor(scale)};
     if (auto p = std::get_if<QString>(&raw)) {
         bool ok = false;
         const qint64 n = p->trimmed().toLongLong(&ok);
-        if (ok) return Value{n * pow10(scale)};
-        return Value{static_cast<qint64>(std::llround(parseNumber(def, *p) * static_cast<double>(pow10(scale))))};
+        if (ok) return Value{n * decimalFactor(scale)};
+        return Value{static_cast<qint64>(std::llround(parseNumber(def, *p) * static_cast<double>(decimalFactor(scale))))};
     }
     cannotConvert(def, rawText(raw, rawScale));
 }
@@ -78,7 +72,7 @@ Value convertColumn(const Value& raw, int rawScale, const FieldDef& def) {
     case FieldType::Float:
     case FieldType::Currency: {
         if (auto p = std::get_if<double>(&raw)) return Value{*p};
-        if (auto p = std::get_if<qint64>(&raw)) return Value{static_cast<double>(*p) / static_cast<double>(pow10(rawScale))};
+        if (auto p = std::get_if<qint64>(&raw)) return Value{static_cast<double>(*p) / static_cast<double>(decimalFactor(rawScale))};
         if (auto p = std::get_if<QString>(&raw)) return Value{parseNumber(def, *p)};
         if (auto p = std::get_if<bool>(&raw)) return Value{*p ? 1.0 : 0.0};
         cannotConvert(def, rawText(raw, rawScale));
