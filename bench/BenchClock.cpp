@@ -82,6 +82,8 @@ void printLine(const QString& text) {
 
 void printSeconds(const QString& label, Seconds s) { printLine(padded(label) + secondsText(s)); }
 
+void printSeconds(const QString& label, double wall) { printLine(padded(label) + QStringLiteral("%1 s").arg(wall, 7, 'f', 3)); }
+
 void printRatio(const QString& label, Seconds s, Seconds floor, double target) {
     const double wall = floor.wall > 0 ? s.wall / floor.wall : 0;
     const double cpu = floor.cpu > 0 ? s.cpu / floor.cpu : 0;

@@ -53,7 +53,7 @@ private:
 
 // What showing every page costs without an engine: each page's primitives painted onto
 // one screen-resolution image, cleared in between.
-double paintAll(const reports::Document& document) {
+Seconds paintAll(const reports::Document& document) {
     constexpr double kScreenDpi = 96;
     const QSize size(int(document.paperSize.width() / 254.0 * kScreenDpi), int(document.paperSize.height() / 254.0 * kScreenDpi));
     QImage screen(size, QImage::Format_RGB32);
@@ -65,7 +65,7 @@ double paintAll(const reports::Document& document) {
         QPainter painter(&screen);
         reports::paintPage(painter, page, document);
     }
-    return clock.seconds();
+    return clock.elapsed();
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ PageFigures timeGeneration(reports::TReport& report, const Stopwatch& since) {
     GapObserver observer(since);
     Stopwatch clock;
     reports::GenerationResult result = report.Generate(&observer);
-    out.generate = clock.seconds();
+    out.generate = clock.elapsed();
     out.document = std::move(result.document);
     out.cancelled = result.cancelled;
     out.longestGap = observer.longest;

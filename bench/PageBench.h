@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BenchClock.h"
+
 #include "reports/PageModel.h"
 
 #include <QString>
@@ -10,12 +12,10 @@ class TReport;
 
 namespace brovik::bench {
 
-class Stopwatch;
-
 struct PageFigures {
     reports::Document document;
-    double generate = 0;    // the band engine building every page
-    double paint = 0;       // the floor: every page's primitives painted straight onto a QPainter
+    Seconds generate;       // the band engine building every page
+    Seconds paint;          // the floor: every page's primitives painted straight onto a QPainter
     double firstPage = -1;  // from the given start until the first page was complete
     double longestGap = 0;  // between two progress reports of the generation
     bool cancelled = false;
