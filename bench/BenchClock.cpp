@@ -96,7 +96,7 @@ void printRatio(const QString& label, Seconds s, Seconds floor, double target) {
 }
 
 void printLimit(const QString& label, double seconds, double limit) {
-    printLine(padded(label) + QStringLiteral("%1 s  (target < %2 s)%3").arg(seconds, 7, 'f', 3).arg(limit, 0, 'f', 0).arg(verdict(seconds < limit)));
+    printLine(padded(label) + QStringLiteral("%1 s  (target < %2 s)%3").arg(seconds, 7, 'f', 3).arg(limit).arg(verdict(seconds < limit)));
 }
 
 void printMegabytes(const QString& label, double mb, double limit) {
