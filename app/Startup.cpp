@@ -2,30 +2,58 @@
 
 #include "app/AliasConfiguration.h"
 #include "app/BrovikApplication.h"
+#include "app/HeadlessExport.h"
 #include "app/HeadlessOptions.h"
 #include "app/TForm1.h"
 #include "app/TKelHandleException.h"
 #include "data/Format.h"
+#include "tickets/TicketSession.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace brovik::app {
 namespace {
 
-// The data module's creation: regional settings, then the configuration. False when
-// the configuration file is missing.
-bool createDataModule(TForm1& form, TKelHandleException& /*logger*/, const CommandLine& commandLine) {
+QString aliasIniPath(const CommandLine& commandLine) {
+    return commandLine.configFile.value_or(defaultAliasIniPath(QFileInfo(executablePath()).absolutePath()));
+}
+
+// The data module's creation: regional settings, then the configuration, then the data
+// the run works on. Null when the configuration file is missing.
+std::unique_ptr<tickets::TicketSession> createDataModule(TForm1& form, TKelHandleException& logger,
+                                                         const CommandLine& commandLine) {
     fmt::applyRegionalSettings();
-    const QString path =
-        commandLine.configFile.value_or(defaultAliasIniPath(QFileInfo(executablePath()).absolutePath()));
-    const std::optional<data::AliasSettings> settings = readAliasSettings(path);
-    if (!settings) return false;
-    // TDM takes the settings here: it points IB..IB4 at settings->mv, and the logger's
-    // close action becomes closing IB, then IBF (logger.setCloseConnections).
+    const std::optional<data::AliasSettings> settings = readAliasSettings(aliasIniPath(commandLine));
+    if (!settings) return nullptr;
     form.setAliasSettings(*settings);
-    return true;
+    auto session = std::make_unique<tickets::TicketSession>(*settings);
+    logger.setCloseConnections([s = session.get()] { s->closeConnections(); });
+    form.setTicketSession(session.get());
+    return session;
+}
+
+// The headless modes run without a window or a display.
+bool wantsHeadless(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--tickets-csv") == 0 || std::strcmp(argv[i], "--export") == 0) return true;
+    return false;
+}
+
+int runHeadlessProgram(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const auto parsed = parseCommandLine(application.arguments().mid(1));
+    HeadlessOutcome outcome;
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        outcome = {kExitUsage, error->message};
+    else
+        outcome = runHeadless(std::get<CommandLine>(parsed), aliasIniPath(std::get<CommandLine>(parsed)));
+    const bool ok = outcome.status == kExitOk;
+    std::fprintf(ok ? stdout : stderr, "%s%s\n", ok ? "" : "brovik: ", outcome.line.toLocal8Bit().constData());
+    return outcome.status;
 }
 
 }  // namespace
@@ -36,6 +64,8 @@ QString executablePath() {
 }
 
 int runBrovik(int argc, char** argv) {
+    if (wantsHeadless(argc, argv)) return runHeadlessProgram(argc, argv);
+
     // The logger comes first, so that no failure of any later step escapes it.
     TKelHandleException logger(TKelHandleException::logPathFor(executablePath()));
 
@@ -49,17 +79,17 @@ int runBrovik(int argc, char** argv) {
         return kExitUsage;
     }
     const CommandLine& commandLine = std::get<CommandLine>(parsed);
-    if (commandLine.mode != HeadlessMode::None) {
-        // The headless ticket export takes over here once the ticket run exists.
-        std::fprintf(stderr, "brovik: --tickets-csv and --export need the ticket run, which this build lacks\n");
-        return kExitUsage;
-    }
 
+    // Declared before the window, so the data outlives it.
+    std::unique_ptr<tickets::TicketSession> session;
     TForm1 form(commandLine.launchArgument);
     form.show();
 
-    if (!createDataModule(form, logger, commandLine)) return 0;
-    return application.exec();
+    session = createDataModule(form, logger, commandLine);
+    if (!session) return 0;
+    const int status = application.exec();
+    logger.setCloseConnections({});
+    return status;
 }
 
 }  // namespace brovik::app

@@ -78,7 +78,10 @@ void TForm1::placeAtOuterSize() {
 }
 
 void TForm1::ImprimeTaloesClick() {
-    // The ticket run starts here once it exists.
+    if (!session_) return;
+    // Failures go on to the application's handler, which shows nothing.
+    lastRun_ = session_->run.execute(panelValues());
+    // The preview of lastRun_.layout opens here once the layouts exist.
 }
 
 void TForm1::CancelarClick() {

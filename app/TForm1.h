@@ -2,6 +2,7 @@
 
 #include "data/AliasSettings.h"
 #include "tickets/TicketOptions.h"
+#include "tickets/TicketSession.h"
 
 #include <QMargins>
 #include <QWidget>
@@ -28,6 +29,11 @@ public:
     void setAliasSettings(const data::AliasSettings& settings) { aliasSettings_ = settings; }
     const data::AliasSettings& aliasSettings() const { return aliasSettings_; }
 
+    // The data the run works on; set by start-up once the configuration is read.
+    void setTicketSession(tickets::TicketSession* session) { session_ = session; }
+    // What the last click's run gave (the layout to preview, the flow layout's remark).
+    const tickets::TicketRunResult& lastRun() const { return lastRun_; }
+
     void FormCreate(const QString& launchArgument);
     void FormShow();
     void ImprimeTaloesClick();
@@ -41,6 +47,8 @@ private:
     void placeAtOuterSize();
 
     data::AliasSettings aliasSettings_;
+    tickets::TicketSession* session_ = nullptr;
+    tickets::TicketRunResult lastRun_;
     bool shown_ = false;
     QMargins placedWithFrame_;
 };

@@ -4,17 +4,22 @@
 
 namespace brovik::data {
 
-// A failure reported by the Firebird client library; the text is the library's own
-// (every line of its status vector), so a lost connection reads as the library says.
+// A failure reported by the Firebird client library. The message is the primary error's
+// text in the form older clients gave it, without a closing full stop ("Error reading data
+// from the connection"), which is what the failure log matches; statusText() keeps every
+// line of the status vector as the library formats it.
 class IBError : public DataError {
 public:
-    IBError(const QString& message, long code) : DataError(message), code_(code) {}
+    IBError(const QString& message, long code, QString statusText = {})
+        : DataError(message), code_(code), statusText_(std::move(statusText)) {}
+    const QString& statusText() const { return statusText_; }
     // The first error code of the status vector (isc_network_error, isc_lock_conflict ...).
     long code() const { return code_; }
     const char* className() const override { return "EIBInterBaseError"; }
 
 private:
     long code_;
+    QString statusText_;
 };
 
 }  // namespace brovik::data

@@ -121,8 +121,10 @@ TEST_F(FirebirdClient, FailuresCarryTheLibraryText) {
         FAIL();
     } catch (const IBError& e) {
         EXPECT_STREQ(e.className(), "EIBInterBaseError");
-        EXPECT_TRUE(e.message().contains("Table unknown")) << e.message().toStdString();
-        EXPECT_TRUE(e.message().contains("TBNAOEXISTE")) << e.message().toStdString();
+        // The message is the primary error; the details are in the status text.
+        EXPECT_EQ(e.message(), "Dynamic SQL Error");
+        EXPECT_TRUE(e.statusText().contains("Table unknown")) << e.statusText().toStdString();
+        EXPECT_TRUE(e.statusText().contains("TBNAOEXISTE")) << e.statusText().toStdString();
     }
     Query& missing = query("select Codigo from TbCor");
     missing.declareField({.name = "NOPE", .type = FieldType::Integer});
@@ -155,7 +157,7 @@ TEST_F(FirebirdClient, TransactionIsReadOnlyReadCommittedNoWait) {
         write.execSql();
         FAIL() << "a write went through the read-only transaction";
     } catch (const IBError& e) {
-        EXPECT_TRUE(e.message().contains("read-only")) << e.message().toStdString();
+        EXPECT_TRUE(e.statusText().contains("read-only")) << e.statusText().toStdString();
     }
 }
 

@@ -1,0 +1,61 @@
+#include "app/HeadlessExport.h"
+
+#include "app/AliasConfiguration.h"
+#include "data/DataError.h"
+#include "data/Format.h"
+#include "tickets/TicketCsv.h"
+#include "tickets/TicketSession.h"
+
+#include <QSaveFile>
+
+namespace brovik::app {
+namespace {
+
+HeadlessOutcome failure(int status, const QString& line) { return {status, line}; }
+
+// Stubs per ticket: the rows of RxTalao, each a sector of one ticket's route.
+QString summary(const tickets::TicketRunResult& result, int rows, const QString& file) {
+    return QStringLiteral("%1 tickets, %2 stubs -> %3").arg(result.tickets).arg(rows).arg(file);
+}
+
+HeadlessOutcome writeTickets(tickets::TicketSession& session, const tickets::TicketRunResult& result,
+                             const QString& file) {
+    // QSaveFile writes a temporary file beside the target and renames it on commit, so a
+    // failure leaves no partial file behind.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return failure(kExitOutput, QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
+    const int rows = session.tables.RxTalao.recordCount();
+    tickets::writeCsv(session.tables.RxTalao, out);
+    if (!out.commit()) return failure(kExitOutput, QStringLiteral("cannot write %1: %2").arg(file, out.errorString()));
+    return {kExitOk, summary(result, rows, file)};
+}
+
+HeadlessOutcome exportTickets(const CommandLine& commandLine, const data::AliasSettings& settings) {
+    tickets::TicketSession session(settings);
+    try {
+        const tickets::TicketRunResult result = session.run.execute(commandLine.options);
+        if (result.outcome == tickets::TicketRunResult::Outcome::NoOrders)
+            return failure(kExitNoOrders,
+                           QStringLiteral("batch %1 has no production orders").arg(commandLine.options.batchText));
+        return writeTickets(session, result, commandLine.outputFile);
+    } catch (const tickets::BatchTextError&) {
+        return failure(kExitBatchText,
+                       QStringLiteral("the batch \"%1\" is not a whole number").arg(commandLine.options.batchText));
+    } catch (const data::DataError& e) {
+        return failure(kExitDatabase, QStringLiteral("database failure: %1").arg(e.message()));
+    }
+}
+
+}  // namespace
+
+HeadlessOutcome runHeadless(const CommandLine& commandLine, const QString& aliasIniPath) {
+    if (commandLine.mode == HeadlessMode::ExportPdf)
+        return failure(kExitUsage, QStringLiteral("--export is not available in this build"));
+    fmt::applyRegionalSettings();
+    const std::optional<data::AliasSettings> settings = readAliasSettings(aliasIniPath);
+    if (!settings) return failure(kExitConfiguration, QStringLiteral("cannot read the configuration %1").arg(aliasIniPath));
+    return exportTickets(commandLine, *settings);
+}
+
+}  // namespace brovik::app

@@ -1,0 +1,91 @@
+#include "support/TestDatabase.h"
+#include "support/TestServer.h"
+
+#include "app/BrovikApplication.h"
+#include "app/TForm1.h"
+#include "app/TKelHandleException.h"
+#include "app/TaloesPanel.h"
+#include "app/ClickPanel.h"
+#include "tickets/TicketSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace brovik::tickets {
+namespace {
+
+data::AliasSettings serverSettings(const QString& connectionString) {
+    data::AliasSettings s;
+    s.mv = connectionString;
+    return s;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A click on "&Visualizar Impressão" goes through the application's event dispatch, where
+// a failure of the run ends up in the failure handler.
+void click(app::TForm1& form) { QTest::mouseClick(form.pTaloes->ImprimeTaloes, Qt::LeftButton); }
+
+TEST(LostConnection, IsLoggedOnceAndTheNextRunReconnects) {
+    test::TestServer server;  // stopped below
+    if (!server.available()) GTEST_SKIP() << server.whyUnavailable().toStdString();
+    test::TestDatabase db(QStringLiteral("tickets-lost"), {QStringLiteral("tests/tickets/fixtures/run.sql")});
+
+    int argc = 1;
+    char name[] = "brovik";
+    char* argv[] = {name, nullptr};
+    app::BrovikApplication application(argc, argv);
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("brovik_erro_bd.log"));
+    app::TKelHandleException logger(log);
+    TicketSession session(serverSettings(server.connectionString(db.path())));
+    int closes = 0;
+    logger.setCloseConnections([&] {
+        ++closes;
+        session.closeConnections();
+    });
+    app::TForm1 form(QStringLiteral("brovik:500"));
+    form.setTicketSession(&session);
+    form.show();
+
+    click(form);
+    ASSERT_EQ(form.lastRun().outcome, TicketRunResult::Outcome::Completed);
+    EXPECT_EQ(session.tables.RxTalao.recordCount(), 24);
+    EXPECT_FALSE(QFile::exists(log));
+
+    server.stop();
+    click(form);  // the attachment is gone: the next statement reads from a dead socket
+    const QByteArray entry = readAll(log);
+    EXPECT_TRUE(entry.contains("Classe da Exception..: EIBInterBaseError\r\n")) << entry.toStdString();
+    EXPECT_TRUE(entry.contains("Mensagem da Exception: Error reading data from the connection\r\n"))
+        << entry.toStdString();
+    EXPECT_TRUE(entry.contains("Form.................: Form1\r\n")) << entry.toStdString();
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(session.dm.IB.connected());
+    EXPECT_FALSE(session.dm.IBF.connected());
+
+    // With the server still down the attach is refused: not a logged text, nothing closed again.
+    click(form);
+    EXPECT_EQ(readAll(log), entry);
+    EXPECT_EQ(closes, 1);
+
+    test::TestServer restarted;
+    ASSERT_TRUE(restarted.available()) << restarted.whyUnavailable().toStdString();
+    session.dm.IB.setDatabaseName(restarted.connectionString(db.path()));
+    form.pTaloes->EditRemessa->setText(QStringLiteral("700"));
+    click(form);
+    EXPECT_TRUE(session.dm.IB.connected());
+    EXPECT_EQ(form.lastRun().outcome, TicketRunResult::Outcome::Completed);
+    EXPECT_EQ(session.tables.RxTalao.recordCount(), 2);
+    EXPECT_EQ(readAll(log), entry);
+}
+
+}  // namespace
+}  // namespace brovik::tickets
