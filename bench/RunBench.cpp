@@ -4,20 +4,12 @@
 #include "LargeBatch.h"
 
 #include "data/Connection.h"
-#include "data/RemessaQueries.h"
 #include "data/Statement.h"
 #include "data/TDM.h"
-#include "data/TicketTables.h"
 #include "data/Transaction.h"
+#include "tickets/TicketSession.h"
 
 #include <vector>
-
-#if __has_include("tickets/TicketSession.h")
-#define BENCH_HAVE_TICKET_RUN 1
-#include "tickets/TicketSession.h"
-#else
-#define BENCH_HAVE_TICKET_RUN 0
-#endif
 
 namespace brovik::bench {
 namespace {
@@ -42,39 +34,6 @@ data::AliasSettings settingsFor(const QString& where) {
     return s;
 }
 
-}  // namespace
-
-namespace {
-
-[[maybe_unused]] RunFigures runOnce(data::TDM& dm, data::TicketTables& tables, data::RemessaQueries& q) {
-    RunFigures out;
-    Stopwatch clock;
-    tables.RxProduto_Cota.open();
-    dm.IBGrade.open();
-    q.CdsRemessa.close();
-    q.IBRemessa.paramByName(u"Remessa_1").setAsInteger(LargeBatch::kBatch);
-    q.CdsRemessa.open();
-    q.IBRemessa_Acumulado.close();
-    q.IBRemessa_Acumulado.paramByName(u"Remessa_1").setAsInteger(LargeBatch::kBatch);
-    q.IBRemessa_Acumulado.open();
-    q.IBRemessa_Oc.close();
-    q.IBRemessa_Oc.paramByName(u"Setor_1").setAsString(QStringLiteral("0"));
-    q.IBRemessa_Oc.paramByName(u"REMESSA_1").setAsInteger(LargeBatch::kBatch);
-    q.IBRemessa_Oc.open();
-    data::Query& sku = dm.IBProduto_Sku;
-    for (q.IBRemessa_Oc.first(); !q.IBRemessa_Oc.eof(); q.IBRemessa_Oc.next()) {
-        for (q.IbRemessa_Oc_Cor.first(); !q.IbRemessa_Oc_Cor.eof(); q.IbRemessa_Oc_Cor.next()) {
-            sku.close();
-            sku.paramByName(u"Modelo_1").setValue(q.IBRemessa_Oc.fieldByName(u"MODELO_CODIGO").value());
-            sku.paramByName(u"Cor_1").setValue(q.IbRemessa_Oc_Cor.fieldByName(u"COR_ID").value());
-            sku.open();
-            for (q.IBRemessa_Setor.first(); !q.IBRemessa_Setor.eof(); q.IBRemessa_Setor.next()) ++out.rows;
-        }
-    }
-    out.time = clock.elapsed();
-    return out;
-}
-
 RunFigures joinOnce(data::Transaction& transaction) {
     RunFigures out;
     Stopwatch clock;
@@ -91,7 +50,6 @@ RunFigures joinOnce(data::Transaction& transaction) {
 
 // Both are timed on their second pass over a connection kept open, as a second click
 // finds it: the first pass pays for the database's page cache.
-#if BENCH_HAVE_TICKET_RUN
 RunFigures timeTicketRun(const QString& where) {
     tickets::TicketSession session(settingsFor(where));
     tickets::TicketOptions options;
@@ -104,16 +62,6 @@ RunFigures timeTicketRun(const QString& where) {
     out.rows = session.tables.RxTalao.recordCount();
     return out;
 }
-#else
-// Until the run lands: the walk it makes over the batch queries.
-RunFigures timeTicketRun(const QString& where) {
-    data::TDM dm(settingsFor(where));
-    data::TicketTables tables;
-    data::RemessaQueries q(dm, tables);
-    runOnce(dm, tables, q);
-    return runOnce(dm, tables, q);
-}
-#endif
 
 RunFigures timeJoinFloor(const QString& where) {
     data::Connection connection(QStringLiteral("floor"), data::TDM::connectionParams(settingsFor(where), where));

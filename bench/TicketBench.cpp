@@ -2,6 +2,8 @@
 
 #include "LargeBatch.h"
 
+#include <malloc.h>
+
 // The run and the layouts land on their own branches; until both are here the
 // benchmark measures what it can.
 #if __has_include("tickets/TicketSession.h") && __has_include("reports/TicketReports.h")
@@ -41,6 +43,8 @@ void benchLayouts(const QString& database, const std::function<void(const QStrin
         TicketFigures f;
         // On the previous run's tickets, before the clock starts.
         f.cancelLatency = timeCancel(runs[i].report, 3);
+        // The previous layout's pages are gone: hand their memory back before measuring.
+        malloc_trim(0);
         resetPeakMemory();
         options.layout = runs[i].layout;
         Stopwatch clock;
@@ -48,6 +52,7 @@ void benchLayouts(const QString& database, const std::function<void(const QStrin
         f.run = clock.elapsed();
         layouts.flow.Obs3().caption = result.obs3Caption;
         f.stubs = session.tables.RxTalao.recordCount();
+        f.runMb = currentMemoryMb();
         f.pages = timeGeneration(runs[i].report, clock);
         f.peakMb = peakMemoryMb();
         f.residentMb = currentMemoryMb();

@@ -21,6 +21,7 @@ struct TicketFigures {
     int stubs = 0;
     PageFigures pages;
     double cancelLatency = 0;  // from a refused progress report until Generate returned
+    double runMb = 0;          // resident once the run has filled RxTalao
     double peakMb = 0;         // while the document holds every page
     double residentMb = 0;
 };

@@ -82,6 +82,7 @@ void printPages(const QString& layout, TicketFigures& f) {
 }
 
 void printMemory(const QString& layout, TicketFigures& f) {
+    printMegabytes(QStringLiteral("%1: resident after the run (%2 stubs)").arg(layout).arg(f.stubs), f.runMb);
     printMegabytes(QStringLiteral("%1: %2 pages held, peak resident").arg(layout).arg(f.pages.document.pages.size()), f.peakMb, 600);
     printMegabytes(QStringLiteral("%1: %2 pages held, resident now").arg(layout).arg(f.pages.document.pages.size()), f.residentMb);
 }
