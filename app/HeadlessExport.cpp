@@ -1,8 +1,11 @@
 #include "app/HeadlessExport.h"
 
 #include "app/AliasConfiguration.h"
+#include "app/PanelBarcodeSettings.h"
+#include "app/TicketPrinting.h"
 #include "data/DataError.h"
 #include "data/Format.h"
+#include "reports/PdfExport.h"
 #include "tickets/TicketCsv.h"
 #include "tickets/TicketSession.h"
 
@@ -31,6 +34,28 @@ HeadlessOutcome writeTickets(tickets::TicketSession& session, const tickets::Tic
     return {kExitOk, summary(result, rows, file)};
 }
 
+// The pages of the run's layout, generated as the preview would, written as PDF.
+HeadlessOutcome writePages(tickets::TicketSession& session, const tickets::TicketRunResult& result,
+                           const CommandLine& commandLine) {
+    const reports::FixedBarcodePanel panel = barcodeSettingsOf(commandLine.options);
+    TicketPrinting printing(session, panel);
+    const int rows = session.tables.RxTalao.recordCount();
+    const reports::Document pages = printing.prepare(result).Generate().document;
+    QString error;
+    if (!reports::exportPdf(pages, commandLine.outputFile, &error))
+        return failure(kExitOutput, QStringLiteral("cannot write %1").arg(error));
+    HeadlessOutcome outcome{kExitOk, QStringLiteral("%1 tickets, %2 stubs, %3 pages -> %4")
+                                         .arg(result.tickets)
+                                         .arg(rows)
+                                         .arg(pages.pages.size())
+                                         .arg(commandLine.outputFile)};
+    for (const reports::RefusedStub& stub : printing.layouts.values.refused)
+        outcome.notes << QStringLiteral("ticket %1, sector %2: printed without a barcode (\"%3\": %4)")
+                             .arg(stub.ticket)
+                             .arg(stub.sector, stub.text, stub.message);
+    return outcome;
+}
+
 HeadlessOutcome exportTickets(const CommandLine& commandLine, const data::AliasSettings& settings) {
     tickets::TicketSession session(settings);
     try {
@@ -38,6 +63,7 @@ HeadlessOutcome exportTickets(const CommandLine& commandLine, const data::AliasS
         if (result.outcome == tickets::TicketRunResult::Outcome::NoOrders)
             return failure(kExitNoOrders,
                            QStringLiteral("batch %1 has no production orders").arg(commandLine.options.batchText));
+        if (commandLine.mode == HeadlessMode::ExportPdf) return writePages(session, result, commandLine);
         return writeTickets(session, result, commandLine.outputFile);
     } catch (const tickets::BatchTextError&) {
         return failure(kExitBatchText,
@@ -50,8 +76,6 @@ HeadlessOutcome exportTickets(const CommandLine& commandLine, const data::AliasS
 }  // namespace
 
 HeadlessOutcome runHeadless(const CommandLine& commandLine, const QString& aliasIniPath) {
-    if (commandLine.mode == HeadlessMode::ExportPdf)
-        return failure(kExitUsage, QStringLiteral("--export is not available in this build"));
     fmt::applyRegionalSettings();
     const std::optional<data::AliasSettings> settings = readAliasSettings(aliasIniPath);
     if (!settings) return failure(kExitConfiguration, QStringLiteral("cannot read the configuration %1").arg(aliasIniPath));

@@ -3,6 +3,7 @@
 #include "app/HeadlessOptions.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace brovik::app {
 
@@ -11,10 +12,12 @@ namespace brovik::app {
 struct HeadlessOutcome {
     int status = kExitOk;
     QString line;
+    QStringList notes;  // further lines for stderr: the stubs printed without a barcode
 };
 
-// Runs the ticket run without a window for --tickets-csv and writes the sorted ticket
-// table to the output file, which appears only when everything succeeded.
+// Runs the ticket run without a window and writes the sorted ticket table (--tickets-csv)
+// or the pages of the chosen layout (--export) to the output file, which appears only
+// when everything succeeded.
 // `aliasIniPath` is the configuration to read.
 HeadlessOutcome runHeadless(const CommandLine& commandLine, const QString& aliasIniPath);
 

@@ -4,6 +4,7 @@
 #include "app/BrovikApplication.h"
 #include "app/HeadlessExport.h"
 #include "app/HeadlessOptions.h"
+#include "app/ReportPreview.h"
 #include "app/TForm1.h"
 #include "app/TKelHandleException.h"
 #include "data/Format.h"
@@ -11,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -43,8 +45,17 @@ bool wantsHeadless(int argc, char** argv) {
     return false;
 }
 
+// What the headless modes print is their contract: Qt's own notices (a missing runtime
+// folder and the like) stay out of it; only its critical messages get through.
+void headlessMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "brovik: %s\n", qPrintable(message));
+}
+
 int runHeadlessProgram(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    qInstallMessageHandler(headlessMessages);
+    // Pages are laid out with real fonts, which need the GUI application, but no display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     const auto parsed = parseCommandLine(application.arguments().mid(1));
     HeadlessOutcome outcome;
     if (const auto* error = std::get_if<CommandLineError>(&parsed))
@@ -53,6 +64,7 @@ int runHeadlessProgram(int argc, char** argv) {
         outcome = runHeadless(std::get<CommandLine>(parsed), aliasIniPath(std::get<CommandLine>(parsed)));
     const bool ok = outcome.status == kExitOk;
     std::fprintf(ok ? stdout : stderr, "%s%s\n", ok ? "" : "brovik: ", outcome.line.toLocal8Bit().constData());
+    for (const QString& note : outcome.notes) std::fprintf(stderr, "brovik: %s\n", note.toLocal8Bit().constData());
     return outcome.status;
 }
 
@@ -83,11 +95,14 @@ int runBrovik(int argc, char** argv) {
     // Declared before the window, so the data outlives it.
     std::unique_ptr<tickets::TicketSession> session;
     TForm1 form(commandLine.launchArgument);
+    ReportPreview preview(&form);
+    reports::TReport::setPreviewHost(&preview);
     form.show();
 
     session = createDataModule(form, logger, commandLine);
     if (!session) return 0;
     const int status = application.exec();
+    reports::TReport::setPreviewHost(nullptr);
     logger.setCloseConnections({});
     return status;
 }

@@ -3,7 +3,9 @@
 #include "app/AppInfo.h"
 #include "app/ClickPanel.h"
 #include "app/HeadlessOptions.h"
+#include "app/PanelBarcodeSettings.h"
 #include "app/TaloesPanel.h"
+#include "app/TicketPrinting.h"
 
 #include <QLineEdit>
 #include <QScreen>
@@ -34,6 +36,16 @@ TForm1::TForm1(const QString& launchArgument, QWidget* parent) : QWidget(parent)
     connect(pTaloes->Cancelar, &ClickPanel::clicked, this, &TForm1::CancelarClick);
 
     FormCreate(launchArgument);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setTicketSession(tickets::TicketSession* session) {
+    printing_.reset();
+    session_ = session;
+    if (!session_) return;
+    barcodeSettings_ = std::make_unique<PanelBarcodeSettings>(*pTaloes);
+    printing_ = std::make_unique<TicketPrinting>(*session_, *barcodeSettings_);
 }
 
 tickets::TicketOptions TForm1::panelValues() const { return pTaloes->values(); }
@@ -81,7 +93,9 @@ void TForm1::ImprimeTaloesClick() {
     if (!session_) return;
     // Failures go on to the application's handler, which shows nothing.
     lastRun_ = session_->run.execute(panelValues());
-    // The preview of lastRun_.layout opens here once the layouts exist.
+    if (lastRun_.outcome != tickets::TicketRunResult::Outcome::Completed) return;
+    // Returns when the preview closes; the preview keeps the window's events flowing.
+    printing_->prepare(lastRun_).Preview();
 }
 
 void TForm1::CancelarClick() {

@@ -6,10 +6,13 @@
 
 #include <QMargins>
 #include <QWidget>
+#include <memory>
 
 namespace brovik::app {
 
 class TaloesPanel;
+class TicketPrinting;
+class PanelBarcodeSettings;
 
 // The main window: a fixed window showing only the ticket options panel.
 class TForm1 : public QWidget {
@@ -19,6 +22,7 @@ public:
 
     // `launchArgument` is the first command-line argument, empty when there is none.
     explicit TForm1(const QString& launchArgument = QString(), QWidget* parent = nullptr);
+    ~TForm1() override;
 
     TaloesPanel* pTaloes = nullptr;
 
@@ -29,8 +33,11 @@ public:
     void setAliasSettings(const data::AliasSettings& settings) { aliasSettings_ = settings; }
     const data::AliasSettings& aliasSettings() const { return aliasSettings_; }
 
-    // The data the run works on; set by start-up once the configuration is read.
-    void setTicketSession(tickets::TicketSession* session) { session_ = session; }
+    // The data the run works on; set by start-up once the configuration is read. The
+    // layouts print from its tables, so it must outlive the window.
+    void setTicketSession(tickets::TicketSession* session);
+    // The three ticket layouts, once there is a session.
+    TicketPrinting* printing() const { return printing_.get(); }
     // What the last click's run gave (the layout to preview, the flow layout's remark).
     const tickets::TicketRunResult& lastRun() const { return lastRun_; }
 
@@ -48,6 +55,8 @@ private:
 
     data::AliasSettings aliasSettings_;
     tickets::TicketSession* session_ = nullptr;
+    std::unique_ptr<PanelBarcodeSettings> barcodeSettings_;
+    std::unique_ptr<TicketPrinting> printing_;
     tickets::TicketRunResult lastRun_;
     bool shown_ = false;
     QMargins placedWithFrame_;

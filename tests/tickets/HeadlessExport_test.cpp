@@ -146,7 +146,6 @@ TEST_F(HeadlessExport, EachFailureHasItsStatusAndWritesNoFile) {
     } cases[] = {
         {{"--tickets-csv", csv, "--config", ini, "--layout", "diagonal", "500"}, 2, "--layout"},
         {{"--tickets-csv", csv, "--config", ini}, 2, "batch"},
-        {{"--export", dir.filePath("t.pdf"), "--config", ini, "500"}, 2, "not available"},
         {{"--tickets-csv", csv, "--config", dir.filePath("absent.ini"), "500"}, 3, "configuration"},
         {{"--tickets-csv", csv, "--config", ini, "brovik:12a"}, 4, "12a"},
         {{"--tickets-csv", csv, "--config", missingDb, "500"}, 5, "database"},

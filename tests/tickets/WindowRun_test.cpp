@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "app/TKelHandleException.h"
 #include "app/TaloesPanel.h"
+#include "app/TicketPrinting.h"
 #include "tickets/TicketSession.h"
 
 #include <QFile>
@@ -41,6 +42,8 @@ TEST(WindowRun, ReadsThePanelAndFailsSilently) {
     EXPECT_EQ(form.lastRun().layout, Layout::Centralizado);
     EXPECT_EQ(form.lastRun().obs3Caption, "LOTE A|urgente");
     EXPECT_EQ(session.tables.RxTalao.recordCount(), 24);
+    // Without a preview window installed, Preview only generates: one page per ticket.
+    EXPECT_EQ(form.printing()->layouts.centred.Qr3.lastDocument().pages.size(), 6u);
 
     form.pTaloes->EditRemessa->setText(QStringLiteral("12a"));
     QTest::mouseClick(form.pTaloes->ImprimeTaloes, Qt::LeftButton);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "reports/Report.h"
+#include "reports/TicketLayouts.h"
+
+namespace brovik::reports {
+
+// The layout centred on the sheet: one ticket per page, its stubs stacked in the middle
+// of an A4 portrait sheet under a grey header naming the production order and model.
+class Qr3Layout {
+public:
+    Qr3Layout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values);
+    Qr3Layout(const Qr3Layout&) = delete;
+    Qr3Layout& operator=(const Qr3Layout&) = delete;
+
+    void RpGroup2BeforePrint(TReportBand& band, bool& print);
+    void RpGroup2AfterPrint(TReportBand& band, bool printed);
+    void Talao2BeforePrint(TReportBand& band, bool& print);
+
+    TReport Qr3{QStringLiteral("Qr3")};
+    TReportGroup& RpGroup2 = Qr3.addGroup(QStringLiteral("RpGroup2"));
+    TReportSubDetail& Talao2 = Qr3.addSubDetail(QStringLiteral("Talao2"));
+    TReportBand& PageHeaderBand2 = Qr3.addBand(QStringLiteral("PageHeaderBand2"), TReportBandType::rbPageHeader);
+    barcode::TBarcodeControl BarCode3;
+
+private:
+    TReportItem& item(const char* name) const;
+
+    data::Dataset& rxTalao_;
+    const BarcodePanel& panel_;
+    TicketWindowValues& values_;
+};
+
+}  // namespace brovik::reports

@@ -1,0 +1,80 @@
+#include "TicketLayoutFixture.h"
+
+#include "support/TestDatabase.h"
+
+namespace brovik::reports::test {
+namespace {
+
+data::AliasSettings settingsFor(const QString& connectionString) {
+    data::AliasSettings s;
+    s.mv = connectionString;
+    return s;
+}
+
+std::vector<data::FieldDef> batchHeaderFields() {
+    data::FieldDef date = fieldOf(QStringLiteral("DATA_PREVISAO"), data::FieldType::Date);
+    date.displayFormat = QStringLiteral("dd/mm/yyyy");
+    return {date, fieldOf(QStringLiteral("EMPRESA_NOMEFANTASIA"), data::FieldType::Text, 20)};
+}
+
+}  // namespace
+
+QString flowDatabasePath() {
+    static brovik::test::TestDatabase db(QStringLiteral("layouts-flow"), {QStringLiteral("tests/reports/fixtures/flow.sql")});
+    return db.path();
+}
+
+LayoutFixture::LayoutFixture(const QString& connectionString, int barcodeEntry)
+    : dm(settingsFor(connectionString)),
+      q(dm, tables),
+      CdsRemessa(QStringLiteral("CdsRemessa"), batchHeaderFields(),
+                 {data::Row{data::Value{QDate(2024, 12, 25)}, data::Value{QStringLiteral("FÁBRICA AÇORES")}}}),
+      panel(barcodeEntry),
+      reports({tables.RxTalao, CdsRemessa, q.IbFluxo}, panel) {
+    CdsRemessa.open();
+    tables.RxTalao.open();
+}
+
+void LayoutFixture::setTickets(const std::vector<TicketSpec>& tickets) {
+    auto& t = tables.RxTalao;
+    t.close();
+    t.open();
+    for (const TicketSpec& spec : tickets) {
+        for (int step = 1; step <= spec.stubs; ++step) {
+            const int sector = spec.firstSector + step - 1;
+            t.insert();
+            t.fieldByName(u"Remessa").setLargeInt(spec.remessa);
+            t.fieldByName(u"OC").setLargeInt(spec.oc);
+            t.fieldByName(u"Controle").setLargeInt(spec.controle);
+            t.fieldByName(u"Modelo").setString(spec.modelo);
+            t.fieldByName(u"Cor").setString(QStringLiteral("5-AZUL"));
+            t.fieldByName(u"Cor_id").setLargeInt(5);
+            t.fieldByName(u"Tamanho").setString(QStringLiteral("38"));
+            t.fieldByName(u"Tamanho_Id").setLargeInt(3);
+            t.fieldByName(u"quantidade").setFloat(12.5);
+            t.fieldByName(u"Ordem1").setLargeInt(step + 2);
+            t.fieldByName(u"OrdemD").setLargeInt(100 - step);
+            t.fieldByName(u"Setor_Id1").setLargeInt(sector);
+            t.fieldByName(u"Setor1").setString(QStringLiteral("%1-SETOR").arg(sector));
+            t.fieldByName(u"Sku").setString(QStringLiteral("SKU%1").arg(step));
+            t.fieldByName(u"Peca_Conjunto").setLargeInt(spec.pecaConjunto);
+            t.fieldByName(u"Cliente").setString(QStringLiteral("LOJA"));
+            t.fieldByName(u"Ult").setBoolean(step == spec.stubs);
+            t.post();
+        }
+    }
+    t.sort(u"Remessa;Oc;Modelo;Controle;Ordem1");
+}
+
+std::vector<const TextRun*> textRuns(const Page& page, const QString& text) {
+    std::vector<const TextRun*> out;
+    for (const TextRun* run : runsOf<TextRun>(page))
+        if (run->text == text) out.push_back(run);
+    return out;
+}
+
+int countText(const Page& page, const QString& text) { return int(textRuns(page, text).size()); }
+
+std::vector<const ImageRun*> imageRuns(const Page& page) { return runsOf<ImageRun>(page); }
+
+}  // namespace brovik::reports::test

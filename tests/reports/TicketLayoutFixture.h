@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ReportFixtures.h"
+
+#include "data/RemessaQueries.h"
+#include "data/TDM.h"
+#include "data/TicketTables.h"
+#include "reports/TicketReports.h"
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+namespace brovik::reports::test {
+
+// One ticket: its route becomes one RxTalao row per sector, the last marked Ult.
+struct TicketSpec {
+    qint64 controle = 15230;
+    int oc = 7;
+    QString modelo = QStringLiteral("1234");
+    int stubs = 1;
+    int pecaConjunto = 0;
+    int remessa = 4521;
+    int firstSector = 12;
+};
+
+// The embedded database with the flows of tests/reports/fixtures/flow.sql.
+QString flowDatabasePath();
+
+// The window's tables and the three layouts over them. Without a connection string the
+// flow query cannot open, which only the flow layout notices.
+class LayoutFixture {
+public:
+    explicit LayoutFixture(const QString& connectionString = QString(), int barcodeEntry = 0);
+
+    // Adds the rows of tickets in the order given, then sorts as the run does.
+    void setTickets(const std::vector<TicketSpec>& tickets);
+    Document generate(TReport& report) { return report.Generate().document; }
+
+    data::TDM dm;
+    data::TicketTables tables;
+    data::RemessaQueries q;
+    TestTable CdsRemessa;
+    FixedBarcodePanel panel;
+    TicketReports reports;
+};
+
+// The runs of a page that print exactly `text`.
+std::vector<const TextRun*> textRuns(const Page& page, const QString& text);
+int countText(const Page& page, const QString& text);
+std::vector<const ImageRun*> imageRuns(const Page& page);
+
+}  // namespace brovik::reports::test
