@@ -4,23 +4,12 @@
 
 #include <malloc.h>
 
-// The run and the layouts land on their own branches; until both are here the
-// benchmark measures what it can.
-#if __has_include("tickets/TicketSession.h") && __has_include("reports/TicketReports.h")
-#define BENCH_HAVE_LAYOUTS 1
 #include "reports/TicketReports.h"
 #include "tickets/TicketSession.h"
-#else
-#define BENCH_HAVE_LAYOUTS 0
-#endif
 
 namespace brovik::bench {
 
-bool haveTicketLayouts() { return BENCH_HAVE_LAYOUTS; }
-
 QStringList layoutNames() { return {QStringLiteral("flow (Qr5)"), QStringLiteral("centred (Qr3)"), QStringLiteral("columns (Qr6)")}; }
-
-#if BENCH_HAVE_LAYOUTS
 
 void benchLayouts(const QString& database, const std::function<void(const QString&, TicketFigures&)>& each) {
     data::AliasSettings settings;
@@ -59,11 +48,5 @@ void benchLayouts(const QString& database, const std::function<void(const QStrin
         each(names[int(i)], f);
     }
 }
-
-#else
-
-void benchLayouts(const QString&, const std::function<void(const QString&, TicketFigures&)>&) {}
-
-#endif
 
 }  // namespace brovik::bench

@@ -9,8 +9,6 @@
 
 namespace brovik::bench {
 
-// Whether this build has the ticket run and the three layouts to measure.
-bool haveTicketLayouts();
 // The names of the layouts, in the order of the options panel.
 QStringList layoutNames();
 
