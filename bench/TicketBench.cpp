@@ -2,10 +2,10 @@
 
 #include "LargeBatch.h"
 
-#include <malloc.h>
-
 #include "reports/TicketReports.h"
 #include "tickets/TicketSession.h"
+
+#include <malloc.h>
 
 namespace brovik::bench {
 
