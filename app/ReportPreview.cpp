@@ -19,8 +19,8 @@ namespace {
 // generation has run for half a second.
 class ProgressObserver : public reports::GenerationObserver {
 public:
-    explicit ProgressObserver(QWidget* parent) : parent_(parent) {
-        started_.start();
+    ProgressObserver(QWidget* parent, const QElapsedTimer& clicked) : parent_(parent), started_(clicked) {
+        if (!started_.isValid()) started_.start();
         lastEvents_.start();
     }
 
@@ -58,7 +58,8 @@ private:
 void ReportPreview::preview(reports::TReport& report) {
     reports::GenerationResult result;
     {
-        ProgressObserver observer(parent_);
+        ProgressObserver observer(parent_, clicked_);
+        clicked_.invalidate();
         result = report.Generate(&observer);
     }
     if (result.cancelled) return;

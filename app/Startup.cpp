@@ -97,6 +97,7 @@ int runBrovik(int argc, char** argv) {
     TForm1 form(commandLine.launchArgument);
     ReportPreview preview(&form);
     reports::TReport::setPreviewHost(&preview);
+    form.setReportPreview(&preview);
     form.show();
 
     session = createDataModule(form, logger, commandLine);

@@ -4,6 +4,7 @@
 #include "app/ClickPanel.h"
 #include "app/HeadlessOptions.h"
 #include "app/PanelBarcodeSettings.h"
+#include "app/ReportPreview.h"
 #include "app/TaloesPanel.h"
 #include "app/TicketPrinting.h"
 
@@ -91,6 +92,7 @@ void TForm1::placeAtOuterSize() {
 
 void TForm1::ImprimeTaloesClick() {
     if (!session_) return;
+    if (preview_) preview_->startTiming();
     // Failures go on to the application's handler, which shows nothing.
     lastRun_ = session_->run.execute(panelValues());
     if (lastRun_.outcome != tickets::TicketRunResult::Outcome::Completed) return;

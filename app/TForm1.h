@@ -13,6 +13,7 @@ namespace brovik::app {
 class TaloesPanel;
 class TicketPrinting;
 class PanelBarcodeSettings;
+class ReportPreview;
 
 // The main window: a fixed window showing only the ticket options panel.
 class TForm1 : public QWidget {
@@ -38,6 +39,9 @@ public:
     void setTicketSession(tickets::TicketSession* session);
     // The three ticket layouts, once there is a session.
     TicketPrinting* printing() const { return printing_.get(); }
+    // The preview start-up installed; told of each click so its progress dialog can
+    // appear half a second after the click, however long the run took.
+    void setReportPreview(ReportPreview* preview) { preview_ = preview; }
     // What the last click's run gave (the layout to preview, the flow layout's remark).
     const tickets::TicketRunResult& lastRun() const { return lastRun_; }
 
@@ -55,6 +59,7 @@ private:
 
     data::AliasSettings aliasSettings_;
     tickets::TicketSession* session_ = nullptr;
+    ReportPreview* preview_ = nullptr;
     std::unique_ptr<PanelBarcodeSettings> barcodeSettings_;
     std::unique_ptr<TicketPrinting> printing_;
     tickets::TicketRunResult lastRun_;

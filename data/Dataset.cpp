@@ -15,8 +15,9 @@ Field Dataset::field(int index) {
 }
 
 int Dataset::fieldIndex(QStringView name) const {
+    // Runs for every field read by name: the length rules out most columns cheaply.
     for (int i = 0; i < fieldCount(); ++i)
-        if (defs_[i].name.compare(name, Qt::CaseInsensitive) == 0) return i;
+        if (defs_[i].name.size() == name.size() && defs_[i].name.compare(name, Qt::CaseInsensitive) == 0) return i;
     return -1;
 }
 

@@ -72,7 +72,11 @@ void MemoryTable::edit() {
 void MemoryTable::post() {
     if (state_ == State::Browse) return;
     const std::size_t columns = fieldDefs().size();
-    Row row = buffer();
+    // Exactly sized: copying the buffer and then growing it would double the capacity of
+    // every row a large batch holds.
+    Row row;
+    row.reserve(columns + 1);
+    row.assign(buffer().begin(), buffer().end());
     row.resize(columns + 1);
     int index = recNo();
     if (state_ == State::Insert) {

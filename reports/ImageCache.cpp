@@ -72,7 +72,9 @@ QImage ImageCache::visiblePart(const QImage& picture, QSizeF box) {
     const Key key{picture.cacheKey(), visiblePixels(box.width(), picture.width()),
                   visiblePixels(box.height(), picture.height())};
     if (auto it = byPicture_.find(key); it != byPicture_.end()) return it->second;
-    QImage part = shared(compact(picture.copy(0, 0, key.width, key.height)));
+    // A picture shown whole needs no copy of its own: compacting makes one anyway.
+    const bool whole = key.width == picture.width() && key.height == picture.height();
+    QImage part = shared(compact(whole ? picture : picture.copy(0, 0, key.width, key.height)));
     byPicture_.emplace(key, part);
     return part;
 }

@@ -60,13 +60,17 @@ int FontCache::indexOf(const FontSpec& spec) {
     return int(entries_.size() - 1);
 }
 
-double FontCache::width(int font, const QString& text) const {
+double FontCache::width(int font, const QString& text, QString* stored) const {
     constexpr qsizetype kCacheLimit = 4096;
     const Entry& entry = entries_[font];
-    if (auto it = entry.widths.constFind(text); it != entry.widths.constEnd()) return *it;
+    if (auto it = entry.widths.constFind(text); it != entry.widths.constEnd()) {
+        if (stored) *stored = it.key();
+        return *it;
+    }
     if (entry.widths.size() >= kCacheLimit) entry.widths.clear();
     const double w = entry.metrics.horizontalAdvance(text) * kUnitsPerMeasurePixel;
     entry.widths.insert(text, w);
+    if (stored) *stored = text;
     return w;
 }
 

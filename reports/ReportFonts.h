@@ -27,7 +27,9 @@ class FontCache {
 public:
     // The index of the font in fonts(), adding it on first use.
     int indexOf(const FontSpec& spec);
-    double width(int font, const QString& text) const;
+    // The width of `text`; `stored`, when given, receives the copy the cache keeps, so that
+    // equal texts on thousands of pages share one buffer.
+    double width(int font, const QString& text, QString* stored = nullptr) const;
     double ascent(int font) const { return entries_[font].ascent; }
     double lineHeight(int font) const { return entries_[font].height; }
     const std::vector<QFont>& fonts() const { return fonts_; }

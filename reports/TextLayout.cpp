@@ -113,10 +113,11 @@ void layoutText(const QString& text, const TextFormat& format, const QRectF& box
 
     // Most items hold one line that fits: no breaking needed.
     if (!text.contains(u'\r') && !text.contains(u'\n')) {
-        const double width = fonts.width(format.font, text);
+        QString stored;
+        const double width = fonts.width(format.font, text, &stored);
         if (format.autoSize || width <= box.width() + kFitTolerance) {
             const QRectF area = format.autoSize ? autoSizedBox(box, format.alignment, width) : box;
-            addRun(text, width, 0, format, area, fonts, page);
+            addRun(stored, width, 0, format, area, fonts, page);
             return;
         }
     }
