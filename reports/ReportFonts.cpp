@@ -28,10 +28,10 @@ const QImage& measureDevice() {
     return device;
 }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(printingFamily(spec.name));
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
+QFont makeFont(const FontSpec& wanted) {
+    QFont font(printingFamily(wanted.name));
+    font.setPointSizeF(wanted.size);
+    font.setBold(wanted.bold);
     // Unhinted outlines scale linearly, so widths measured here hold on every device.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferOutline);
@@ -46,16 +46,16 @@ QString printingFamily(const QString& name) {
     return name;
 }
 
-int FontCache::indexOf(const FontSpec& spec) {
+int FontCache::indexOf(const FontSpec& wanted) {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const Entry& e = entries_[i];
-        if (e.size == spec.size && e.bold == spec.bold && e.name == spec.name) return int(i);
+        if (e.size == wanted.size && e.bold == wanted.bold && e.name == wanted.name) return int(i);
     }
-    const QFont font = makeFont(spec);
+    const QFont font = makeFont(wanted);
     QFontMetricsF metrics(font, &measureDevice());
     const double ascent = metrics.ascent() * kUnitsPerMeasurePixel;
     const double height = metrics.height() * kUnitsPerMeasurePixel;
-    entries_.push_back(Entry{spec.name, spec.size, spec.bold, std::move(metrics), ascent, height});
+    entries_.push_back(Entry{wanted.name, wanted.size, wanted.bold, std::move(metrics), ascent, height});
     fonts_.push_back(font);
     return int(entries_.size() - 1);
 }

@@ -26,7 +26,7 @@ QString printingFamily(const QString& name);
 class FontCache {
 public:
     // The index of the font in fonts(), adding it on first use.
-    int indexOf(const FontSpec& spec);
+    int indexOf(const FontSpec& wanted);
     // The width of `text`; `stored`, when given, receives the copy the cache keeps, so that
     // equal texts on thousands of pages share one buffer.
     double width(int font, const QString& text, QString* stored = nullptr) const;

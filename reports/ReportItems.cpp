@@ -30,10 +30,10 @@ int designPixels(double units) { return int(std::lround(units / 254.0 * 96.0 * k
 }  // namespace
 
 void TReportText::print(PrintContext& context, QPointF origin) {
-    const FontSpec& spec = font ? *font : context.reportFont;
+    const FontSpec& chosen = font ? *font : context.reportFont;
     TextFormat format;
-    format.font = context.fonts.indexOf(spec);
-    format.color = spec.color.rgba();
+    format.font = context.fonts.indexOf(chosen);
+    format.color = chosen.color.rgba();
     format.alignment = alignment;
     format.autoSize = autoSize;
     format.wordWrap = wordWrap;

@@ -39,14 +39,14 @@ void LayoutFixture::setTickets(const std::vector<TicketSpec>& tickets) {
     auto& t = tables.RxTalao;
     t.close();
     t.open();
-    for (const TicketSpec& spec : tickets) {
-        for (int step = 1; step <= spec.stubs; ++step) {
-            const int sector = spec.firstSector + step - 1;
+    for (const TicketSpec& ticket : tickets) {
+        for (int step = 1; step <= ticket.stubs; ++step) {
+            const int sector = ticket.firstSector + step - 1;
             t.insert();
-            t.fieldByName(u"Remessa").setLargeInt(spec.remessa);
-            t.fieldByName(u"OC").setLargeInt(spec.oc);
-            t.fieldByName(u"Controle").setLargeInt(spec.controle);
-            t.fieldByName(u"Modelo").setString(spec.modelo);
+            t.fieldByName(u"Remessa").setLargeInt(ticket.remessa);
+            t.fieldByName(u"OC").setLargeInt(ticket.oc);
+            t.fieldByName(u"Controle").setLargeInt(ticket.controle);
+            t.fieldByName(u"Modelo").setString(ticket.modelo);
             t.fieldByName(u"Cor").setString(QStringLiteral("5-AZUL"));
             t.fieldByName(u"Cor_id").setLargeInt(5);
             t.fieldByName(u"Tamanho").setString(QStringLiteral("38"));
@@ -57,9 +57,9 @@ void LayoutFixture::setTickets(const std::vector<TicketSpec>& tickets) {
             t.fieldByName(u"Setor_Id1").setLargeInt(sector);
             t.fieldByName(u"Setor1").setString(QStringLiteral("%1-SETOR").arg(sector));
             t.fieldByName(u"Sku").setString(QStringLiteral("SKU%1").arg(step));
-            t.fieldByName(u"Peca_Conjunto").setLargeInt(spec.pecaConjunto);
+            t.fieldByName(u"Peca_Conjunto").setLargeInt(ticket.pecaConjunto);
             t.fieldByName(u"Cliente").setString(QStringLiteral("LOJA"));
-            t.fieldByName(u"Ult").setBoolean(step == spec.stubs);
+            t.fieldByName(u"Ult").setBoolean(step == ticket.stubs);
             t.post();
         }
     }
