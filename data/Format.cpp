@@ -151,9 +151,11 @@ QString formatFloat(QStringView pattern, double value) {
     return assemble(np, value < 0, intPart, fracPart.left(np.maxDecimals));
 }
 
-QString formatDateTime(QStringView pattern, const QDateTime& value) {
-    const QDate d = value.date();
-    const QTime t = value.time();
+namespace {
+
+// Dates are formatted from their parts: a local QDateTime would consult the time zone
+// (a system call) for every date printed.
+QString formatParts(QStringView pattern, const QDate& d, const QTime& t) {
     const RegionalSettings& s = settings();
     QString out;
     qsizetype i = 0;
@@ -209,9 +211,11 @@ QString formatDateTime(QStringView pattern, const QDateTime& value) {
     return out;
 }
 
-QString formatDate(QStringView pattern, const QDate& value) {
-    return formatDateTime(pattern, QDateTime(value, QTime(0, 0)));
-}
+}  // namespace
+
+QString formatDateTime(QStringView pattern, const QDateTime& value) { return formatParts(pattern, value.date(), value.time()); }
+
+QString formatDate(QStringView pattern, const QDate& value) { return formatParts(pattern, value, QTime(0, 0)); }
 
 QString generalNumber(double value) {
     if (value == 0.0) return QStringLiteral("0");

@@ -43,13 +43,30 @@ QImage indexed(const QImage& image, const std::vector<QRgb>& colours) {
 }
 
 // Barcode pictures are black and white: one bit per pixel keeps thousands of them small.
+// The colour table is black then white because the PDF writer keeps a one-bit picture at
+// one bit only with that table; any other sends it through a lossy JPEG. Packs the top-left
+// `size` pixels in one pass, or gives a null image when the picture has another colour.
+QImage blackOnWhite(const QImage& image, QSize size) {
+    if (image.format() != QImage::Format_RGB32) return {};
+    QImage mono(size, QImage::Format_Mono);
+    mono.setColorTable({0xff000000, 0xffffffff});
+    for (int y = 0; y < size.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        uchar* bits = mono.scanLine(y);
+        std::fill_n(bits, mono.bytesPerLine(), uchar(0));
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb c = line[x] | 0xff000000;
+            if (c == 0xffffffff) bits[x >> 3] |= uchar(0x80 >> (x & 7));
+            else if (c != 0xff000000) return {};
+        }
+    }
+    return mono;
+}
+
 // Other pictures of few colours take one byte per pixel; the rest stay as they are.
 QImage compact(QImage image) {
     const std::vector<QRgb> colours = fewColours(image);
     if (colours.empty()) return image;
-    const bool blackAndWhite = std::all_of(colours.begin(), colours.end(),
-                                           [](QRgb c) { return c == 0xff000000 || c == 0xffffffff; });
-    if (blackAndWhite) return image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither | Qt::AvoidDither);
     return indexed(image, colours);
 }
 
@@ -72,9 +89,13 @@ QImage ImageCache::visiblePart(const QImage& picture, QSizeF box) {
     const Key key{picture.cacheKey(), visiblePixels(box.width(), picture.width()),
                   visiblePixels(box.height(), picture.height())};
     if (auto it = byPicture_.find(key); it != byPicture_.end()) return it->second;
-    // A picture shown whole needs no copy of its own: compacting makes one anyway.
-    const bool whole = key.width == picture.width() && key.height == picture.height();
-    QImage part = shared(compact(whole ? picture : picture.copy(0, 0, key.width, key.height)));
+    QImage part = blackOnWhite(picture, QSize(key.width, key.height));
+    if (part.isNull()) {
+        // A picture shown whole needs no copy of its own: compacting makes one anyway.
+        const bool whole = key.width == picture.width() && key.height == picture.height();
+        part = compact(whole ? picture : picture.copy(0, 0, key.width, key.height));
+    }
+    part = shared(part);
     byPicture_.emplace(key, part);
     return part;
 }

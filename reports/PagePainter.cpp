@@ -86,6 +86,8 @@ void paintPage(QPainter& painter, const Page& page, const Document& document) {
     painter.save();
     // Bitmaps keep hard pixel edges: bars must not blur at any resolution.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // ...nor pick up JPEG noise on their way into a PDF.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     Replay replay(painter, document);

@@ -109,6 +109,38 @@ TEST(PageOutput, BitmapsReplayWithoutSmoothingAndClipped) {
     EXPECT_EQ(out.pixel(int((100 + 31 * kUnitsPerImagePixel) * scale), row) & 0xffffff, 0xffffffu);
 }
 
+// Barcodes reach the PDF as one-bit images and no picture goes through a lossy JPEG.
+TEST(PageOutput, PdfKeepsPicturesLossless) {
+    QImage picture(60, 10, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int x = 0; x < 60; x += 3) QPainter(&picture).fillRect(x, 0, 1, 10, Qt::black);
+    ImageCache cache;
+    const QSizeF box(60 * kUnitsPerImagePixel, 10 * kUnitsPerImagePixel);
+    Document doc;
+    doc.paperSize = QSizeF(2100, 2970);
+    Page page;
+    ImageRun bars{.image = cache.visiblePart(picture, box), .x = 100, .y = 100, .clip = {100, 100, float(box.width()), float(box.height())}};
+    page.items.emplace_back(bars);
+    picture.setPixel(1, 1, qRgb(128, 0, 0));
+    ImageRun dotted{.image = cache.visiblePart(picture, box), .x = 100, .y = 300, .clip = {100, 300, float(box.width()), float(box.height())}};
+    page.items.emplace_back(dotted);
+    doc.pages.push_back(page);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("pictures.pdf"));
+    ASSERT_TRUE(exportPdf(doc, file));
+
+    QProcess p;
+    p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    // page num type width height color comp bpc enc ...
+    QStringList rows = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_EQ(rows.size(), 2) << rows.join(u'\n').toStdString();
+    const QStringList first = rows[0].simplified().split(u' ');
+    EXPECT_EQ(first.mid(3, 6), (QStringList{"60", "10", "gray", "1", "1", "image"})) << rows[0].toStdString();
+    const QStringList second = rows[1].simplified().split(u' ');
+    EXPECT_NE(second.value(8), QStringLiteral("jpeg")) << rows[1].toStdString();
+}
+
 }  // namespace
 }  // namespace brovik::reports::test
 
@@ -133,6 +165,15 @@ TEST(ImageCacheTest, PicturesAreKeptCompactAndExact) {
     EXPECT_EQ(many.format(), QImage::Format_RGB32);
     EXPECT_EQ(many.pixel(99, 19), qRgb(99, 19, 7));
     EXPECT_EQ(cache.distinctImages(), 2u);
+
+    // Bars: one bit per pixel, black then white in the colour table (what keeps a PDF lossless).
+    for (int x = 0; x < 120; ++x)
+        for (int y = 0; y < 30; ++y) picture.setPixel(x, y, x % 3 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    const QImage bars = cache.visiblePart(picture, box);
+    EXPECT_EQ(bars.format(), QImage::Format_Mono);
+    EXPECT_EQ(bars.colorTable(), (QList<QRgb>{0xff000000, 0xffffffff}));
+    ASSERT_EQ(bars.size(), QSize(100, 20));
+    for (int x = 0; x < 100; ++x) ASSERT_EQ(bars.pixel(x, 19), picture.pixel(x, 19)) << x;
 }
 
 }  // namespace
