@@ -85,9 +85,10 @@ void printPages(const reports::Document& document, QPrinter& printer) {
     }
     QPainter painter;
     if (from > to || !painter.begin(&printer)) return;
+    reports::PagePainter pages(painter, document);
     for (int i = from; i <= to; ++i) {
         if (i > from) printer.newPage();
-        reports::paintPage(painter, document.pages[i - 1], document);
+        pages.paint(document.pages[i - 1]);
     }
 }
 

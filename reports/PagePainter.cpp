@@ -9,26 +9,22 @@ namespace {
 
 class Replay {
 public:
-    Replay(QPainter& painter, const Document& document) : p_(painter), document_(document) {
+    Replay(QPainter& painter, const Document& document, ShapedTextCache& shapes)
+        : p_(painter), document_(document), shapes_(shapes) {
         const QPaintDevice* device = painter.device();
         sx_ = device->logicalDpiX() / 254.0;
         sy_ = device->logicalDpiY() / 254.0;
     }
 
     void operator()(const TextRun& run) {
-        if (run.font != currentFont_) {
-            p_.setFont(document_.fonts[run.font]);
-            currentFont_ = run.font;
-        }
         p_.setPen(QColor::fromRgba(run.color));
         if (run.clip) {
             p_.save();
             p_.setClipRect(map(run.box));
-            p_.drawText(QPointF(run.x * sx_, run.baseline * sy_), run.text);
+            drawText(run);
             p_.restore();
-            currentFont_ = -1;
         } else {
-            p_.drawText(QPointF(run.x * sx_, run.baseline * sy_), run.text);
+            drawText(run);
         }
     }
 
@@ -68,31 +64,41 @@ public:
         p_.setClipRect(clip);
         p_.drawImage(target, run.image);
         p_.restore();
-        currentFont_ = -1;
     }
 
 private:
+    void drawText(const TextRun& run) {
+        const ShapedText& shaped = shapes_.shape(run.font, document_.fonts[run.font], run.text);
+        const QPointF origin(run.x * sx_, run.baseline * sy_ - shaped.ascent);
+        for (const QGlyphRun& glyphs : shaped.runs) p_.drawGlyphRun(origin, glyphs);
+    }
+
     QRectF map(const UnitRect& r) const { return QRectF(r.x * sx_, r.y * sy_, r.w * sx_, r.h * sy_); }
 
     QPainter& p_;
     const Document& document_;
+    ShapedTextCache& shapes_;
     double sx_ = 1, sy_ = 1;
-    int currentFont_ = -1;
 };
 
 }  // namespace
 
-void paintPage(QPainter& painter, const Page& page, const Document& document) {
-    painter.save();
-    // Bitmaps keep hard pixel edges: bars must not blur at any resolution.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+PagePainter::PagePainter(QPainter& painter, const Document& document)
+    : painter_(painter), document_(document), shapes_(painter.device()) {}
+
+void PagePainter::paint(const Page& page) {
+    painter_.save();
+    // Bitmaps keep hard pixel edges: bars must not blur at any resolution...
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // ...nor pick up JPEG noise on their way into a PDF.
-    painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    Replay replay(painter, document);
+    painter_.setRenderHint(QPainter::LosslessImageRendering, true);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    Replay replay(painter_, document_, shapes_);
     for (const Primitive& item : page.items) std::visit(replay, item);
-    painter.restore();
+    painter_.restore();
 }
+
+void paintPage(QPainter& painter, const Page& page, const Document& document) { PagePainter(painter, document).paint(page); }
 
 }  // namespace brovik::reports

@@ -31,9 +31,10 @@ bool exportPdf(const Document& document, const QString& fileName, QString* error
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), document.orientation, QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (!painter.begin(&writer)) return fail(error, QStringLiteral("%1: cannot start the PDF").arg(fileName));
+        PagePainter pages(painter, document);
         for (std::size_t i = 0; i < document.pages.size(); ++i) {
             if (i > 0) writer.newPage();
-            paintPage(painter, document.pages[i], document);
+            pages.paint(document.pages[i]);
         }
         painter.end();
     }
