@@ -14,12 +14,7 @@ Field Dataset::field(int index) {
     return Field(*this, index);
 }
 
-int Dataset::fieldIndex(QStringView name) const {
-    // Runs for every field read by name: the length rules out most columns cheaply.
-    for (int i = 0; i < fieldCount(); ++i)
-        if (defs_[i].name.size() == name.size() && defs_[i].name.compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
-}
+int Dataset::fieldIndex(QStringView name) const { return names_.find(name); }
 
 std::optional<Field> Dataset::findField(QStringView name) {
     const int i = fieldIndex(name);
@@ -94,12 +89,14 @@ void Dataset::enableControls() {
 }
 
 void Dataset::addField(FieldDef def) {
+    names_.add(def.name, fieldCount());
     defs_.push_back(std::move(def));
     buffer_.resize(defs_.size());
 }
 
 void Dataset::clearFields() {
     defs_.clear();
+    names_.clear();
     buffer_.clear();
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/Field.h"
 #include "data/FieldDef.h"
+#include "data/FieldNameIndex.h"
 #include "data/Value.h"
 
 #include <QString>
@@ -84,6 +85,7 @@ protected:
 private:
     QString name_;
     std::vector<FieldDef> defs_;
+    FieldNameIndex names_;
     std::deque<Row> rows_;  // a deque: memory tables insert in front of the current row
     Row buffer_;
     int cursor_ = -1;

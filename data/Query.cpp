@@ -26,6 +26,7 @@ void Query::setSql(const QStringList& lines) { setSql(lines.join(u'\n')); }
 void Query::setSql(const QString& text) {
     close();
     statement_.reset();
+    columnMap_.clear();
     sql_ = text;
     parsed_ = parseNamedParams(text);
     paramValues_.assign(parsed_.names.size(), Value{});
@@ -54,7 +55,9 @@ void Query::bindParams() {
         st.setParam(pos, paramValues_[parsed_.positionOwner[pos]]);
 }
 
-std::vector<int> Query::mapColumns() const {
+// Kept while the statement lives: a detail query re-opens for every master row.
+const std::vector<int>& Query::columnMap() {
+    if (columnMap_.size() == fieldDefs().size()) return columnMap_;
     const auto& columns = statement_->columns();
     std::vector<int> map(fieldDefs().size(), -1);
     for (std::size_t f = 0; f < fieldDefs().size(); ++f) {
@@ -64,13 +67,14 @@ std::vector<int> Query::mapColumns() const {
             if (columns[c].name.compare(def.name, Qt::CaseInsensitive) == 0) map[f] = static_cast<int>(c);
         if (map[f] < 0) throw DataError(QStringLiteral("%1: Field '%2' not found").arg(name(), def.name));
     }
-    return map;
+    columnMap_ = std::move(map);
+    return columnMap_;
 }
 
 void Query::doOpen() {
     transaction_->start();
     bindParams();
-    const std::vector<int> map = mapColumns();
+    const std::vector<int>& map = columnMap();
     const auto& columns = statement_->columns();
     statement_->execute([&](std::vector<Value>&& raw) {
         Row row(fieldDefs().size());
@@ -90,6 +94,7 @@ void Query::execSql() {
 void Query::connectionClosing() {
     close();
     statement_.reset();
+    columnMap_.clear();
 }
 
 }  // namespace brovik::data

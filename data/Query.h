@@ -68,13 +68,14 @@ private:
     void connectionClosing() override;
     Statement& prepare();
     void bindParams();
-    std::vector<int> mapColumns() const;
+    const std::vector<int>& columnMap();
 
     Transaction* transaction_;
     QString sql_;
     ParsedSql parsed_;
     std::vector<Value> paramValues_;
     std::unique_ptr<Statement> statement_;
+    std::vector<int> columnMap_;  // the statement's column of each field, -1 for calculated ones
 };
 
 }  // namespace brovik::data

@@ -59,6 +59,8 @@ void defineRxOp(MemoryTable& t) {
 }  // namespace
 
 QString ticketBarcodeText(qint64 controle, qint64 setor) {
+    // Computed for every row the ticket table loads: the usual case skips the pattern.
+    if (setor >= 0) return QString::number(controle) + QString::number(setor).rightJustified(4, u'0');
     return QString::number(controle) + fmt::formatInteger(u"0000", setor);
 }
 

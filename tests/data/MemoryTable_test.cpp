@@ -127,6 +127,18 @@ TEST(MemoryTable, LocateAndSortErrors) {
     tables.RxOp.sort(u"OP");  // closed: left unchanged, no failure
 }
 
+TEST(MemoryTable, FieldNamesMatchWithoutRegardToCase) {
+    MemoryTable t(QStringLiteral("T"));
+    t.addField({.name = QStringLiteral("Descrição")});
+    t.addField({.name = QStringLiteral("Bar1")});
+    t.addField({.name = QStringLiteral("BAR1")});  // a repeated name: the first one answers
+    struct Case { const char16_t* name; int index; };
+    const Case cases[] = {{u"descrição", 0}, {u"DESCRIÇÃO", 0}, {u"bar1", 1}, {u"bAr1", 1},
+                          {u"bar", -1},      {u"bar12", -1},    {u"", -1},    {u"Descricao", -1}};
+    for (const Case& c : cases) EXPECT_EQ(t.fieldIndex(c.name), c.index) << QString::fromUtf16(c.name).toStdString();
+    EXPECT_THROW(t.fieldByName(u"Bar2"), DataError);
+}
+
 TEST(TicketTables, BarcodeTexts) {
     struct Case { qint64 controle; std::optional<qint64> setor; const char* bar; };
     const Case cases[] = {
