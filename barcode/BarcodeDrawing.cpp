@@ -4,8 +4,10 @@
 #include "barcode/TBarcodeEncoder.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -26,6 +28,49 @@ QPoint rotationShift(double a, int w, int h) {
     return {-roundEven(w * c) - roundEven(h * s), -roundEven(h * c)};
 }
 
+// Ticket pictures are plain 32-bit images, thousands per batch, each of some sixty bars
+// and spaces: setting up a painter call costs far more than the pixels it fills. Where
+// the painter would put the colour straight onto such an image (no transform, clip,
+// opacity or blending), the pixels are written directly.
+class DirectFill {
+public:
+    explicit DirectFill(QPainter& canvas) : image_(directTarget(canvas)) {
+        if (image_) {
+            bits_ = image_->bits();
+            stride_ = image_->bytesPerLine();
+        }
+    }
+
+    void fillRect(QPainter& canvas, const QRect& r, const QColor& colour) {
+        if (!image_ || colour.alpha() != 255) {
+            canvas.fillRect(r, colour);
+            return;
+        }
+        const QRect area = r & image_->rect();
+        const QRgb pixel = colour.rgba();
+        uchar* line = bits_ + qsizetype(area.top()) * stride_;
+        for (int y = area.top(); y <= area.bottom(); ++y, line += stride_)
+            std::fill_n(reinterpret_cast<QRgb*>(line) + area.left(), area.width(), pixel);
+    }
+
+private:
+    static QImage* directTarget(QPainter& canvas) {
+        QPaintDevice* device = canvas.device();
+        if (!device || device->devType() != QInternal::Image) return nullptr;
+        auto* image = static_cast<QImage*>(device);
+        const QImage::Format f = image->format();
+        const bool plain = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+        // A shared image would detach on writing, away from the buffer the painter holds.
+        const bool direct = plain && image->isDetached() && canvas.deviceTransform().isIdentity() && !canvas.hasClipping() &&
+                            canvas.opacity() == 1.0 && canvas.compositionMode() == QPainter::CompositionMode_SourceOver;
+        return direct ? image : nullptr;
+    }
+
+    QImage* image_;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+};
+
 }  // namespace
 
 void TBarcodeEncoder::DrawBarcode(QPainter& canvas) {
@@ -43,6 +88,7 @@ void TBarcodeEncoder::drawElements(QPainter& canvas, const std::string& pattern,
     const double s = std::sin(a);
     const double c = std::cos(a);
     const bool upright = angle_ == 0.0;
+    DirectFill fill(canvas);
     int x = 0;
     for (char ch : pattern) {
         const Element e = decodeElement(ch);
@@ -51,7 +97,7 @@ void TBarcodeEncoder::drawElements(QPainter& canvas, const std::string& pattern,
         const int h = e.kind == ElementKind::ShortBar ? height_ * 2 / 5 : height_;
         if (upright) {
             // The outlined polygon covers columns x..x+w-1 and rows 0..h.
-            canvas.fillRect(origin.x() + x, origin.y(), w, h + 1, colour);
+            fill.fillRect(canvas, QRect(origin.x() + x, origin.y(), w, h + 1), colour);
         } else {
             const QPoint corners[4] = {{x, 0}, {x, h}, {x + w - 1, h}, {x + w - 1, 0}};
             QPoint turned[4];

@@ -62,6 +62,35 @@ TEST(BarcodeDrawing, ShortBarsHangFromTheTop) {
     EXPECT_EQ(image.pixel(shortBar, 21), kGrey);
 }
 
+// Bars written straight into the image match what the painter itself would fill, and a
+// painter that cannot take the shortcut (a clip, a shared image) still gets every bar.
+TEST(BarcodeDrawing, DirectFillMatchesThePainter) {
+    struct Case { TBarcodeType type; const char* text; int left; };
+    const Case cases[] = {{bcCode_2_5_interleaved, "15230012", 0}, {bcCodePostNet, "1234", 3},
+                          {bcCode128B, "Ab-12", -5}, {bcCodeEAN13, "789001001", 20}};
+    for (const Case& c : cases) {
+        TBarcodeEncoder e = makeEncoder(c.type, QString::fromLatin1(c.text), 2, 3);
+        e.SetHeight(30);
+        e.SetLeft(c.left);
+        e.SetColor(QColor(250, 250, 240));
+        e.SetColorBar(QColor(10, 20, 90));
+        QImage direct = canvas(220, 40);
+        draw(e, direct);
+        QImage clipped = canvas(220, 40);
+        {
+            QPainter painter(&clipped);
+            painter.setClipRect(clipped.rect());
+            e.DrawBarcode(painter);
+        }
+        EXPECT_EQ(direct, clipped) << c.text;
+        QImage shared = canvas(220, 40);
+        const QImage before = shared;
+        draw(e, shared);
+        EXPECT_EQ(shared, direct) << c.text;
+        EXPECT_EQ(before, canvas(220, 40)) << c.text;
+    }
+}
+
 TEST(BarcodeDrawing, Angle90TurnsCounterClockwise) {
     TBarcodeEncoder e = ticketEncoder("1234567890");
     e.SetAngle(90);
