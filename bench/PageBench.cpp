@@ -70,7 +70,7 @@ Seconds paintAll(const reports::Document& document) {
 
 }  // namespace
 
-PageFigures timeGeneration(reports::TReport& report, const Stopwatch& since) {
+PageFigures timeGeneration(reports::TReport& report, const Stopwatch& since, int passes) {
     PageFigures out;
     GapObserver observer(since);
     Stopwatch clock;
@@ -81,16 +81,29 @@ PageFigures timeGeneration(reports::TReport& report, const Stopwatch& since) {
     out.longestGap = observer.longest;
     out.firstPage = observer.firstPage >= 0 ? observer.firstPage : since.seconds();
     out.paint = paintAll(out.document);
+    out.peakMb = peakMemoryMb();
+    for (int i = 1; i < passes; ++i) {
+        clock.restart();
+        report.Generate();
+        const Seconds again = clock.elapsed();
+        if (again.wall < out.generate.wall) out.generate = again;
+        const Seconds paint = paintAll(out.document);
+        if (paint.wall < out.paint.wall) out.paint = paint;
+    }
     return out;
 }
 
-double timePdf(const reports::Document& document, const QString& fileName) {
-    Stopwatch clock;
-    QString error;
-    if (!reports::exportPdf(document, fileName, &error)) throw std::runtime_error(error.toStdString());
-    const double seconds = clock.seconds();
+double timePdf(const reports::Document& document, const QString& fileName, int passes) {
+    double best = 0;
+    for (int i = 0; i < passes; ++i) {
+        Stopwatch clock;
+        QString error;
+        if (!reports::exportPdf(document, fileName, &error)) throw std::runtime_error(error.toStdString());
+        const double seconds = clock.seconds();
+        if (i == 0 || seconds < best) best = seconds;
+    }
     QFile::remove(fileName);
-    return seconds;
+    return best;
 }
 
 double timeCancel(reports::TReport& report, int afterPages) {

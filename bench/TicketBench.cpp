@@ -11,7 +11,7 @@ namespace brovik::bench {
 
 QStringList layoutNames() { return {QStringLiteral("flow (Qr5)"), QStringLiteral("centred (Qr3)"), QStringLiteral("columns (Qr6)")}; }
 
-void benchLayouts(const QString& database, const std::function<void(const QString&, TicketFigures&)>& each) {
+void benchLayouts(const QString& database, int passes, const std::function<void(const QString&, TicketFigures&)>& each) {
     data::AliasSettings settings;
     settings.mv = database;
     tickets::TicketSession session(settings);
@@ -42,8 +42,8 @@ void benchLayouts(const QString& database, const std::function<void(const QStrin
         layouts.flow.Obs3().caption = result.obs3Caption;
         f.stubs = session.tables.RxTalao.recordCount();
         f.runMb = currentMemoryMb();
-        f.pages = timeGeneration(runs[i].report, clock);
-        f.peakMb = peakMemoryMb();
+        f.pages = timeGeneration(runs[i].report, clock, passes);
+        f.peakMb = f.pages.peakMb;
         f.residentMb = currentMemoryMb();
         each(names[int(i)], f);
     }

@@ -25,7 +25,7 @@ struct TicketFigures {
 };
 
 // Runs every layout in turn on one session over `database`; `each` gets the figures of
-// one layout while its document is still held.
-void benchLayouts(const QString& database, const std::function<void(const QString&, TicketFigures&)>& each);
+// one layout while its document is still held. `passes`: see timeGeneration.
+void benchLayouts(const QString& database, int passes, const std::function<void(const QString&, TicketFigures&)>& each);
 
 }  // namespace brovik::bench

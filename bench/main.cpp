@@ -22,7 +22,7 @@ namespace {
 
 constexpr LargeBatch kFlowBatch{.orders = 20, .ticketsPerOrder = 100, .sectors = 8, .flowSteps = 10};
 constexpr LargeBatch kWideBatch{.orders = 50, .ticketsPerOrder = 200, .sectors = 8, .flowSteps = 10};
-constexpr int kRepeats = 3;  // the best of three sessions: the machine is shared
+constexpr int kRepeats = 3;  // the best of three: the machine is shared
 
 template <class F>
 RunFigures best(F measure) {
@@ -65,7 +65,7 @@ void benchServer(const QString& database) {
 void printPages(const QString& layout, TicketFigures& f) {
     const PageFigures& p = f.pages;
     const QString pdfName = QStringLiteral(BENCH_BINARY_DIR "/bench-data/bench.pdf");
-    const double pdf = timePdf(p.document, pdfName);
+    const double pdf = timePdf(p.document, pdfName, kRepeats);
     const double toDocument = f.run.wall + p.generate.wall;
     printSeconds(QStringLiteral("%1: ticket run (%2 stubs)").arg(layout).arg(f.stubs), f.run);
     printSeconds(QStringLiteral("%1: painting %2 pages straight (floor)").arg(layout).arg(p.document.pages.size()), p.paint);
@@ -100,12 +100,12 @@ int main(int argc, char** argv) {
         if (wanted("server")) benchServer(flowDb);
         if (wanted("pages")) {
             printLine(QStringLiteral("== Pages, %1, embedded").arg(kFlowBatch.describe()));
-            benchLayouts(flowDb, printPages);
+            benchLayouts(flowDb, kRepeats, printPages);
         }
         if (wanted("memory")) {
             const QString wideDb = largeDatabase(kWideBatch);
             printLine(QStringLiteral("== Memory, %1, embedded").arg(kWideBatch.describe()));
-            benchLayouts(wideDb, printMemory);
+            benchLayouts(wideDb, 1, printMemory);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "brovik_bench: %s\n", e.what());
