@@ -63,6 +63,18 @@ RunFigures timeTicketRun(const QString& where) {
     return out;
 }
 
+RunFigures timeRoundTrips(const QString& where, int executions) {
+    data::Connection connection(QStringLiteral("trips"), data::TDM::connectionParams(settingsFor(where), where));
+    data::Transaction transaction(QStringLiteral("trips"), connection, {"read_committed", "rec_version", "nowait", "read"});
+    data::Statement statement(transaction, QStringLiteral("Select 1 From Rdb$Database"));
+    statement.execute();
+    RunFigures out;
+    Stopwatch clock;
+    for (int i = 0; i < executions; ++i) statement.execute([&](std::vector<data::Value>&&) { ++out.rows; });
+    out.time = clock.elapsed();
+    return out;
+}
+
 RunFigures timeJoinFloor(const QString& where) {
     data::Connection connection(QStringLiteral("floor"), data::TDM::connectionParams(settingsFor(where), where));
     data::Transaction transaction(QStringLiteral("floor"), connection, {"read_committed", "rec_version", "nowait", "read"});

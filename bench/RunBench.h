@@ -18,4 +18,8 @@ RunFigures timeTicketRun(const QString& connectionString);
 // Its floor: one joined SELECT fetching every ticket step with its descriptions into memory.
 RunFigures timeJoinFloor(const QString& connectionString);
 
+// What `executions` openings of a prepared one-row statement cost on their own: through a
+// server, each is a round trip, which the run's per-ticket queries cannot avoid.
+RunFigures timeRoundTrips(const QString& connectionString, int executions);
+
 }  // namespace brovik::bench
