@@ -8,10 +8,19 @@ scripts/build.sh
 scripts/make-demo-db.sh build/demo/demo.fdb
 printf '[PATH]\nMV=%s\n' "$PWD/build/demo/demo.fdb" > build/bin/Alias.ini
 batch=$(cat db/demo-batch.txt)
+# Under sudo the build and the demo go to the user who asked, who then runs the program.
+as_user=()
+if [[ -n "${SUDO_USER:-}" && "$SUDO_USER" != root ]]; then
+  chown -R "$SUDO_USER:" build
+  home=$(getent passwd "$SUDO_USER" | cut -d: -f6)
+  runtime=/run/user/$(id -u "$SUDO_USER")
+  as_user=(runuser -u "$SUDO_USER" -- env HOME="$home")
+  [[ -d $runtime ]] && as_user+=(XDG_RUNTIME_DIR="$runtime")
+fi
 if [[ -n "${DISPLAY:-}" ]]; then
-  exec build/bin/brovik "brovik:$batch"
+  exec "${as_user[@]}" build/bin/brovik "brovik:$batch"
 fi
 # No display: the tickets of the demo batch go to a PDF instead of the preview.
 pdf="$PWD/build/demo/tickets-$batch.pdf"
-build/bin/brovik --export "$pdf" "brovik:$batch"
+"${as_user[@]}" build/bin/brovik --export "$pdf" "brovik:$batch"
 echo "$pdf"

@@ -1,5 +1,7 @@
 #include "data/Connection.h"
 
+#include "data/EmbeddedDatabase.h"
+#include "data/EmbeddedLockFolder.h"
 #include "data/FbApi.h"
 #include "data/Transaction.h"
 
@@ -13,8 +15,35 @@ Connection::Connection(QString name, ConnectionParams params) : name_(std::move(
 
 Connection::~Connection() { close(); }
 
+namespace {
+
+// The operating-system failures of an embedded attach, whose library text names no folder
+// or no reason.
+constexpr long kOsFailures[] = {isc_io_error, isc_sys_request, isc_lock_dir_access, isc_no_priv};
+
+IBError withAccessProblem(const IBError& e, const QString& database) {
+    if (std::find(std::begin(kOsFailures), std::end(kOsFailures), e.code()) == std::end(kOsFailures)) return e;
+    const QString problem = embeddedAccessProblem(database, EmbeddedLockFolder::current());
+    if (problem.isEmpty()) return e;
+    return IBError(QStringLiteral("%1 (%2)").arg(e.message(), problem), e.code(), e.statusText());
+}
+
+}  // namespace
+
 void Connection::open() {
     if (attachment_) return;
+    if (!isEmbeddedDatabase(params_.database)) return attach();
+    EmbeddedLockFolder::prepare();
+    if (!EmbeddedLockFolder::refusal().isEmpty())
+        throw IBError(EmbeddedLockFolder::refusal(), isc_lock_dir_access, EmbeddedLockFolder::refusal());
+    try {
+        attach();
+    } catch (const IBError& e) {
+        throw withAccessProblem(e, params_.database);
+    }
+}
+
+void Connection::attach() {
     const QByteArray path = params_.database.toUtf8();
     const QByteArray user = params_.user.toUtf8();
     const QByteArray password = params_.password.toUtf8();

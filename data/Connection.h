@@ -57,6 +57,8 @@ public:
     void removeTransaction(Transaction* t);
 
 private:
+    void attach();
+
     QString name_;
     ConnectionParams params_;
     Firebird::IAttachment* attachment_ = nullptr;

@@ -44,7 +44,7 @@ TEST(HeadlessFaults, ServerDownThenBack) {
     test::TestDatabase db(QStringLiteral("hf-down"), {kFixture});
     const QByteArray ini = test::aliasIniFor(server.connectionString(db.path()));
     server.stop();
-    expectFailure(ini, {app::kExitDatabase, "database failure: Unable to complete network request to host \"localhost\""});
+    expectFailure(ini, {app::kExitDatabase, "database failure: Unable to complete network request to host \"127.0.0.1\""});
 
     server.restart();
     ASSERT_TRUE(server.available()) << server.whyUnavailable().toStdString();

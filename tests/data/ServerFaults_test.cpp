@@ -57,7 +57,7 @@ TEST(ServerFaults, ServerDownAtStartThenBack) {
     for (int attempt = 0; attempt < 2; ++attempt) {  // each try attempts the connection anew
         const IBError e = firstQueryFailure(h);
         EXPECT_EQ(e.code(), isc_network_error) << e.message().toStdString();
-        EXPECT_TRUE(e.message().startsWith("Unable to complete network request to host \"localhost\""))
+        EXPECT_TRUE(e.message().startsWith("Unable to complete network request to host \"127.0.0.1\""))
             << e.message().toStdString();
     }
 

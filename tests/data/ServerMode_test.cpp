@@ -13,9 +13,9 @@ using namespace brovik::data;
 
 namespace {
 
-// The batch queries through a Firebird server on loopback ("localhost/port:/path"), as a
+// The batch queries through a Firebird server on IPv4 loopback ("127.0.0.1/port:/path"), as a
 // plant reaches its production database.
-TEST(ServerMode, BatchQueriesThroughALoopbackServer) {
+TEST(ServerMode, BatchQueriesThroughAServerOn127001) {
     test::TestServer& server = test::TestServer::shared();
     if (!server.available()) GTEST_SKIP() << server.whyUnavailable().toStdString();
     test::TestDatabase db(QStringLiteral("data-server"), {QStringLiteral("tests/data/fixtures/batch.sql")});

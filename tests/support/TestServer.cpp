@@ -87,7 +87,7 @@ TestServer::~TestServer() {
 }
 
 QString TestServer::connectionString(const QString& databasePath) const {
-    return QStringLiteral("localhost/%1:%2").arg(port_).arg(databasePath);
+    return QStringLiteral("127.0.0.1/%1:%2").arg(port_).arg(databasePath);
 }
 
 void TestServer::start() {

@@ -7,15 +7,16 @@ class QProcess;
 
 namespace brovik::test {
 
-// A private Firebird SuperServer on loopback for this test process: its own root folder
+// A private Firebird SuperServer on 127.0.0.1 for this test process: its own root folder
 // under the build directory (configuration, a copy of the security database with the
 // SYSDBA password "plumtrace", lock folder) and a free port. Started on first use and
 // stopped when the process ends. When it cannot start, available() is false and
-// whyUnavailable() says why, for GTEST_SKIP().
+// whyUnavailable() says why, for GTEST_SKIP(). Reached by address, never by "localhost",
+// whose meaning (::1, 127.0.0.1 or nothing) depends on the machine's hosts file.
 //
 //   auto& server = TestServer::shared();
 //   if (!server.available()) GTEST_SKIP() << server.whyUnavailable();
-//   settings.mv = server.connectionString(db.path());   // "localhost/PORT:/path"
+//   settings.mv = server.connectionString(db.path());   // "127.0.0.1/PORT:/path"
 class TestServer {
 public:
     // The process's shared server; a test that stops its server makes its own instance.
