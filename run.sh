@@ -15,7 +15,7 @@ if [[ -n "${SUDO_USER:-}" && "$SUDO_USER" != root ]]; then
   home=$(getent passwd "$SUDO_USER" | cut -d: -f6)
   runtime=/run/user/$(id -u "$SUDO_USER")
   as_user=(runuser -u "$SUDO_USER" -- env HOME="$home")
-  [[ -d $runtime ]] && as_user+=(XDG_RUNTIME_DIR="$runtime")
+  if [[ -d $runtime ]]; then as_user+=(XDG_RUNTIME_DIR="$runtime"); fi
 fi
 if [[ -n "${DISPLAY:-}" ]]; then
   exec "${as_user[@]}" build/bin/brovik "brovik:$batch"

@@ -32,7 +32,9 @@ protected:
 
 // One Firebird attachment, made on demand with character set WIN1252 and dialect 3.
 // Closing closes the queries on it, rolls its transactions back and detaches; it never
-// fails, so it can be used to recover from a lost connection.
+// fails, so it can be used to recover from a lost connection. Before an embedded attach the
+// process gets a lock folder it may use (EmbeddedLockFolder); when a local file, folder or
+// lock folder cannot be used, the error says which and why.
 class Connection {
 public:
     explicit Connection(QString name, ConnectionParams params = {});
