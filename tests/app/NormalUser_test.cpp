@@ -67,11 +67,11 @@ protected:
         return ini;
     }
 
-    // The program as nobody, without the groups of this process; the environment holds no
-    // FIREBIRD_LOCK unless given.
+    // The program as nobody, without the groups of this process; FIREBIRD_LOCK and
+    // XDG_RUNTIME_DIR only when given (the sanitizers' options pass through).
     test::ProgramRun runAsNobody(const QStringList& args, const QMap<QString, QString>& extraEnv = {}) {
-        QProcessEnvironment env;
-        env.insert("PATH", "/usr/bin:/bin");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"FIREBIRD_LOCK", "XDG_RUNTIME_DIR", "FIREBIRD"}) env.remove(name);
         env.insert("HOME", home.path());
         env.insert("QT_QPA_PLATFORM", "offscreen");
         for (auto it = extraEnv.begin(); it != extraEnv.end(); ++it)
