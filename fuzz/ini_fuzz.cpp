@@ -1,5 +1,5 @@
 // Alias.ini as any bytes at all: read without a crash, keys found or absent.
-#include "app/IniFile.h"
+#include "remessa/IniFile.h"
 
 #include <cstddef>
 #include <cstdint>

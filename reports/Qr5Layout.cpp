@@ -1,6 +1,6 @@
 #include "reports/Qr5Layout.h"
 
-#include "data/Format.h"
+#include "dataset/Format.h"
 #include "reports/LayoutItems.h"
 
 #include <exception>
@@ -141,10 +141,10 @@ void Qr5Layout::Talao6BeforePrint(TReportBand&, bool&) {
 }
 
 void Qr5Layout::openFlow() {
-    ibFluxo_.paramByName(u"Qtd").setAsFloat(rxTalao_.fieldByName(u"quantidade").asFloat());
-    ibFluxo_.paramByName(u"MODELO_ID").setAsString(rxTalao_.fieldByName(u"Modelo").asString());
-    ibFluxo_.paramByName(u"COR_ID").setAsLargeInt(rxTalao_.fieldByName(u"Cor_id").asLargeInt());
-    ibFluxo_.paramByName(u"TAMANHO").setAsLargeInt(rxTalao_.fieldByName(u"Tamanho_Id").asLargeInt());
+    ibFluxo_.setParamValue(u"Qtd", data::Value{rxTalao_.fieldByName(u"quantidade").asFloat()});
+    ibFluxo_.setParamValue(u"MODELO_ID", data::Value{rxTalao_.fieldByName(u"Modelo").asString()});
+    ibFluxo_.setParamValue(u"COR_ID", data::Value{rxTalao_.fieldByName(u"Cor_id").asLargeInt()});
+    ibFluxo_.setParamValue(u"TAMANHO", data::Value{rxTalao_.fieldByName(u"Tamanho_Id").asLargeInt()});
     ibFluxo_.open();
 }
 

@@ -37,7 +37,7 @@ private:
     TReportItem& item(const TReportBand& band, const char* name) const;
 
     data::Dataset& rxTalao_;
-    data::Query& ibFluxo_;
+    data::ParamDataset& ibFluxo_;
     const BarcodePanel& panel_;
     TicketWindowValues& values_;
 };

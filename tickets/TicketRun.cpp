@@ -1,9 +1,9 @@
 #include "tickets/TicketRun.h"
 
-#include "data/DataError.h"
-#include "data/RemessaQueries.h"
-#include "data/TDM.h"
-#include "data/TicketTables.h"
+#include "dataset/DataError.h"
+#include "remessa/RemessaQueries.h"
+#include "remessa/TDM.h"
+#include "remessa/TicketTables.h"
 
 namespace brovik::tickets {
 namespace {

@@ -1,6 +1,6 @@
 #include "support/TestDatabase.h"
 
-#include "data/AliasSettings.h"
+#include "remessa/AliasSettings.h"
 #include "tickets/TicketSession.h"
 
 #include <gtest/gtest.h>

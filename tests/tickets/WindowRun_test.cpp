@@ -6,7 +6,7 @@
 #include "app/TForm1.h"
 #include "app/TKelHandleException.h"
 #include "app/TaloesPanel.h"
-#include "app/TicketPrinting.h"
+#include "tickets/TicketPrinting.h"
 #include "tickets/TicketSession.h"
 
 #include <QFile>
