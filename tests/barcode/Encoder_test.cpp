@@ -1,5 +1,5 @@
 #include "BarcodeTestSupport.h"
-#include "barcode/BarcodeTypeInfo.h"
+#include "barcode/Symbology.h"
 #include "barcode/EBarcodeError.h"
 
 #include <gtest/gtest.h>
