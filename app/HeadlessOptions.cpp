@@ -1,5 +1,7 @@
 #include "app/HeadlessOptions.h"
 
+#include "tickets/LayoutWords.h"
+
 namespace brovik::app {
 namespace {
 
@@ -12,13 +14,6 @@ std::optional<std::pair<qint64, qint64>> parseRange(const QString& text) {
     const qint64 b = text.mid(dash + 1).toLongLong(&okB);
     if (!okA || !okB) return std::nullopt;
     return std::make_pair(a, b);
-}
-
-std::optional<tickets::Layout> parseLayout(const QString& text) {
-    if (text == u"fluxo") return tickets::Layout::Fluxo;
-    if (text == u"centralizado") return tickets::Layout::Centralizado;
-    if (text == u"colunado") return tickets::Layout::Colunado;
-    return std::nullopt;
 }
 
 }  // namespace
@@ -54,7 +49,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList& 
         } else if (a == u"--layout") {
             auto v = value();
             if (!v) return missing();
-            auto layout = parseLayout(*v);
+            auto layout = tickets::layoutOfWord(*v);
             if (!layout)
                 return CommandLineError{
                     QStringLiteral("--layout takes fluxo, centralizado or colunado, not \"%1\"").arg(*v)};

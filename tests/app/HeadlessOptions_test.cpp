@@ -20,7 +20,7 @@ TEST(HeadlessOptions, DefaultsAreThePanelsInitialValues) {
     EXPECT_EQ(cl.mode, HeadlessMode::TicketsCsv);
     EXPECT_EQ(cl.outputFile, "out.csv");
     EXPECT_EQ(cl.options.batchText, "4521");
-    EXPECT_EQ(cl.options.layout, Layout::Fluxo);
+    EXPECT_EQ(cl.options.layout, Layout::Flow);
     EXPECT_EQ(cl.options.op1, 1);
     EXPECT_EQ(cl.options.op2, 99);
     EXPECT_EQ(cl.options.tl1, 1);
@@ -35,7 +35,7 @@ TEST(HeadlessOptions, EveryOption) {
                                    "t.pdf", "BROVIK:brovik:77"});
     EXPECT_EQ(cl.mode, HeadlessMode::ExportPdf);
     EXPECT_EQ(cl.configFile.value_or(""), "/x/Alias.ini");
-    EXPECT_EQ(cl.options.layout, Layout::Colunado);
+    EXPECT_EQ(cl.options.layout, Layout::Columns);
     EXPECT_EQ(cl.options.op1, 2);
     EXPECT_EQ(cl.options.op2, 3);
     EXPECT_EQ(cl.options.tl1, 1);  // below the box's minimum reads 1
