@@ -17,6 +17,12 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
+// What the panel shows at start: the defaults the command line uses too.
+const tickets::TicketOptions& initialValues() {
+    static const tickets::TicketOptions initial;
+    return initial;
+}
+
 struct LabelItem {
     const char* name;
     int parent;  // 0 the panel, 1 pOrdem, 2 Panel18
@@ -120,7 +126,7 @@ void TaloesPanel::buildLabels() {
 }
 
 void TaloesPanel::buildRanges() {
-    const tickets::TicketOptions initial;
+    const tickets::TicketOptions& initial = initialValues();
     EditRemessa = place(new QLineEdit(initial.batchText, this), "EditRemessa", {271, 5, 58, 21});
     Op1 = wholeNumber(this, "Op1", {137, 28, 32, 21}, "00", 1, initial.op1);
     Op2 = wholeNumber(this, "Op2", {190, 28, 31, 21}, "00", std::nullopt, initial.op2);
@@ -133,7 +139,7 @@ void TaloesPanel::buildRanges() {
 }
 
 void TaloesPanel::buildRadioGroups() {
-    const tickets::TicketOptions initial;
+    const tickets::TicketOptions& initial = initialValues();
     Crescente = radio(pOrdem, "Crescente", {130, 23, 66, 17}, "Crescente");
     Decrescente = radio(pOrdem, "Decrescente", {210, 23, 79, 17}, "Decrescente");
     (initial.decrescente ? Decrescente : Crescente)->setChecked(true);
@@ -155,7 +161,7 @@ QRadioButton* TaloesPanel::radioOf(tickets::Layout layout) const {
 }
 
 void TaloesPanel::buildRemarkAndBarcode() {
-    const tickets::TicketOptions initial;
+    const tickets::TicketOptions& initial = initialValues();
     edtObservacao = place(new LowerCaseEdit(this), "edtObservacao", {74, 224, 250, 21});
     edtObservacao->setText(initial.remark);
     makeFlat(edtObservacao);
