@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "tickets/LaunchArgument.h"
+#include "tickets/LayoutWords.h"
 
 #include <QCommandLineParser>
 #include <array>
@@ -93,13 +94,6 @@ std::optional<std::pair<qint64, qint64>> parseRange(const QString& text) {
     return std::make_pair(a, b);
 }
 
-std::optional<tickets::Layout> parseLayout(const QString& text) {
-    if (text == u"fluxo") return tickets::Layout::Fluxo;
-    if (text == u"centralizado") return tickets::Layout::Centralizado;
-    if (text == u"colunado") return tickets::Layout::Colunado;
-    return std::nullopt;
-}
-
 CommandLineError refused(const QString& message) { return CommandLineError{message}; }
 
 std::optional<CommandLineError> readRange(const QCommandLineParser& parser, const char* name, qint64& first,
@@ -118,7 +112,7 @@ std::optional<CommandLineError> readTicketOptions(const QCommandLineParser& pars
     given = false;
     if (parser.isSet(QStringLiteral("layout"))) {
         const QString v = parser.value(QStringLiteral("layout"));
-        const auto layout = parseLayout(v);
+        const auto layout = tickets::layoutOfWord(v);
         if (!layout) return refused(QStringLiteral("--layout takes fluxo, centralizado or colunado, not \"%1\"").arg(v));
         o.layout = *layout;
         given = true;

@@ -84,10 +84,6 @@ void Dataset::prior() {
     setCurrent(cursor_ - 1);
 }
 
-void Dataset::enableControls() {
-    if (controlsDisabled_ > 0 && --controlsDisabled_ == 0 && open_) notifyRowChanged();
-}
-
 void Dataset::addField(FieldDef def) {
     names_.add(def.name, fieldCount());
     defs_.push_back(std::move(def));
@@ -121,7 +117,7 @@ void Dataset::loadBuffer() {
 }
 
 void Dataset::notifyRowChanged() {
-    if (controlsDisabled_ == 0 && onRowChanged_) onRowChanged_(*this);
+    if (onRowChanged_) onRowChanged_(*this);
 }
 
 }  // namespace brovik::data

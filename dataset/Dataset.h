@@ -52,14 +52,11 @@ public:
     bool bof() const { return bof_; }
     bool isEmpty() const { return rows_.empty(); }
     int recordCount() const { return static_cast<int>(rows_.size()); }
-    int recNo() const { return cursor_; }      // 0-based; -1 when there is no current row
-    void fetchAll() {}                          // rows are fetched on open
+    int recNo() const { return cursor_; }  // 0-based; -1 when there is no current row
 
     // Notifications.
     void setOnCalcFields(Handler h) { onCalcFields_ = std::move(h); }
     void setOnRowChanged(Handler h) { onRowChanged_ = std::move(h); }
-    void disableControls() { ++controlsDisabled_; }
-    void enableControls();
 
     // The current row, stored and calculated columns (for Field).
     const Row& buffer() const { return buffer_; }
@@ -92,7 +89,6 @@ private:
     bool open_ = false;
     bool eof_ = true;
     bool bof_ = true;
-    int controlsDisabled_ = 0;
     Handler onCalcFields_;
     Handler onRowChanged_;
 };

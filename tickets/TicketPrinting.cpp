@@ -6,9 +6,9 @@ reports::TReport& TicketPrinting::prepare(const TicketRunResult& result) {
     layouts.flow.Obs3().caption = result.obs3Caption;
     layouts.values.Talao = 0;
     switch (result.layout) {
-    case Layout::Fluxo: return layouts.flow.Qr5;
-    case Layout::Centralizado: return layouts.centred.Qr3;
-    case Layout::Colunado: return layouts.columns.Qr6;
+    case Layout::Flow: return layouts.flow.Qr5;
+    case Layout::Centred: return layouts.centred.Qr3;
+    case Layout::Columns: return layouts.columns.Qr6;
     }
     return layouts.flow.Qr5;
 }

@@ -49,7 +49,7 @@ Printed print(tickets::Layout layout, int barcodeEntry) {
 }
 
 TEST(LayoutsBadInput, NegativeTicketPrintsWithoutABarcodeAndNothingElseIsLost) {
-    for (tickets::Layout layout : {tickets::Layout::Fluxo, tickets::Layout::Centralizado, tickets::Layout::Colunado}) {
+    for (tickets::Layout layout : {tickets::Layout::Flow, tickets::Layout::Centred, tickets::Layout::Columns}) {
         SCOPED_TRACE(static_cast<int>(layout));
         const Printed p = print(layout, 0);  // "01.Code_2_5_interleaved": digits only
         EXPECT_EQ(p.rows, 3);

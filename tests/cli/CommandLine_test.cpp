@@ -21,7 +21,7 @@ TEST(CommandLine, DefaultsAreThePanelsInitialValues) {
     EXPECT_EQ(cl.mode, Mode::TicketsCsv);
     EXPECT_EQ(cl.outputFile, "out.csv");
     EXPECT_EQ(cl.options.batchText, "4521");
-    EXPECT_EQ(cl.options.layout, Layout::Fluxo);
+    EXPECT_EQ(cl.options.layout, Layout::Flow);
     EXPECT_EQ(cl.options.op1, 1);
     EXPECT_EQ(cl.options.op2, 99);
     EXPECT_EQ(cl.options.tl1, 1);
@@ -36,7 +36,7 @@ TEST(CommandLine, EveryOption) {
                                    "t.pdf", "BROVIK:brovik:77"});
     EXPECT_EQ(cl.mode, Mode::ExportPdf);
     EXPECT_EQ(cl.configFile.value_or(""), "/x/Alias.ini");
-    EXPECT_EQ(cl.options.layout, Layout::Colunado);
+    EXPECT_EQ(cl.options.layout, Layout::Columns);
     EXPECT_EQ(cl.options.op1, 2);
     EXPECT_EQ(cl.options.op2, 3);
     EXPECT_EQ(cl.options.tl1, 1);  // below the box's minimum reads 1

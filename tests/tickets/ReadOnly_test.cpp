@@ -29,7 +29,7 @@ TEST(ReadOnly, FullRunAsAReaderUser) {
     const QString where = server.connectionString(db.path());
     test::grantReaderUser(where);
 
-    for (Layout layout : {Layout::Fluxo, Layout::Centralizado, Layout::Colunado}) {
+    for (Layout layout : {Layout::Flow, Layout::Centred, Layout::Columns}) {
         TicketSession s(test::readerSettings(where));
         TicketOptions o;
         o.batchText = QStringLiteral("500");

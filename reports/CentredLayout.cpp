@@ -1,4 +1,4 @@
-#include "reports/Qr3Layout.h"
+#include "reports/CentredLayout.h"
 
 #include "reports/LayoutItems.h"
 
@@ -51,8 +51,16 @@ constexpr ItemSpec kTalao2Items[] = {
 
 }  // namespace
 
-Qr3Layout::Qr3Layout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values)
-    : rxTalao_(data.RxTalao), panel_(panel), values_(values) {
+CentredLayout::StubItems CentredLayout::addStubItems(TReportBand& band, const ItemTables& tables) {
+    addItems(band, kTalao2Items, tables);
+    return {band.item<TReportImage>(u"CodBar4"), band.item<TReportItem>(u"lCnj"), band.item<TReportItem>(u"cCnj")};
+}
+
+CentredLayout::CentredLayout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values)
+    : rxTalao_(data.RxTalao),
+      panel_(panel),
+      values_(values),
+      stub_(addStubItems(Talao2, {&data.RxTalao, &data.CdsRemessa})) {
     Qr3.dataSet = &data.RxTalao;
     Qr3.setTables({&data.RxTalao, &data.CdsRemessa, &data.IbFluxo});
     Qr3.margins = {.top = 50, .bottom = 0, .left = 100, .right = 100};
@@ -78,21 +86,17 @@ Qr3Layout::Qr3Layout(const TicketLayoutData& data, const BarcodePanel& panel, Ti
     PageHeaderBand2.height = 61.2;
     PageHeaderBand2.width = 1900;
 
-    const ItemTables tables{&data.RxTalao, &data.CdsRemessa};
-    addItems(PageHeaderBand2, kPageHeaderBand2Items, tables);
-    addItems(Talao2, kTalao2Items, tables);
+    addItems(PageHeaderBand2, kPageHeaderBand2Items, {&data.RxTalao, &data.CdsRemessa});
     setUpTicketControl(BarCode3, 209, 44, 200, 40);
 }
 
-TReportItem& Qr3Layout::item(const char* name) const { return *Talao2.findItem(QString::fromLatin1(name)); }
+void CentredLayout::RpGroup2BeforePrint(TReportBand&, bool&) { Qr3.NewPage(); }
 
-void Qr3Layout::RpGroup2BeforePrint(TReportBand&, bool&) { Qr3.NewPage(); }
+void CentredLayout::RpGroup2AfterPrint(TReportBand&, bool) { values_.ID5 = rxTalao_.fieldByName(u"Controle").asLargeInt(); }
 
-void Qr3Layout::RpGroup2AfterPrint(TReportBand&, bool) { values_.ID5 = rxTalao_.fieldByName(u"Controle").asLargeInt(); }
-
-void Qr3Layout::Talao2BeforePrint(TReportBand&, bool&) {
-    drawStubBarcode(BarCode3, static_cast<TReportImage&>(item("CodBar4")), panel_, values_, rxTalao_);
-    showSetPiece(item("lCnj"), item("cCnj"), rxTalao_);
+void CentredLayout::Talao2BeforePrint(TReportBand&, bool&) {
+    drawStubBarcode(BarCode3, stub_.CodBar4, panel_, values_, rxTalao_);
+    showSetPiece(stub_.lCnj, stub_.cCnj, rxTalao_);
     const qint64 controle = rxTalao_.fieldByName(u"Controle").asLargeInt();
     if (controle != values_.ID5) {
         Qr3.NewPage();

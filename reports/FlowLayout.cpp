@@ -1,4 +1,4 @@
-#include "reports/Qr5Layout.h"
+#include "reports/FlowLayout.h"
 
 #include "dataset/Format.h"
 #include "reports/LayoutItems.h"
@@ -61,13 +61,29 @@ constexpr ItemSpec kTalao5Items[] = {
     expression("RpExpr15", {0.83, 2.15, 36.38, 3.47}, font("Arial Narrow", 6, kBold), kCentre, kWrap, u"' Mod.'+RxTalao.Modelo"),
 };
 
-// The items of a flow row that show the even step.
-constexpr const char* kRightHalf[] = {"CodF2", "RpExpr8", "RpExpr9", "RpExpr10", "RpExpr13"};
-
 }  // namespace
 
-Qr5Layout::Qr5Layout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values)
-    : rxTalao_(data.RxTalao), ibFluxo_(data.IbFluxo), panel_(panel), values_(values) {
+FlowLayout::StubItems FlowLayout::addStubItems(TReportBand& band, const ItemTables& tables) {
+    addItems(band, kTalao6Items, tables);
+    return {band.item<TReportImage>(u"RpImage1"), band.item<TReportItem>(u"lCnj5"), band.item<TReportItem>(u"cCnj5"),
+            band.item<TReportLabel>(u"Obs3")};
+}
+
+FlowLayout::FlowRowItems FlowLayout::addFlowRowItems(TReportBand& band, const ItemTables& tables) {
+    addItems(band, kTalao5Items, tables);
+    auto& codF2 = band.item<TReportImage>(u"CodF2");
+    return {band.item<TReportImage>(u"CodF1"), codF2,
+            {codF2, band.item<TReportItem>(u"RpExpr8"), band.item<TReportItem>(u"RpExpr9"),
+             band.item<TReportItem>(u"RpExpr10"), band.item<TReportItem>(u"RpExpr13")}};
+}
+
+FlowLayout::FlowLayout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values)
+    : rxTalao_(data.RxTalao),
+      ibFluxo_(data.IbFluxo),
+      panel_(panel),
+      values_(values),
+      stub_(addStubItems(Talao6, {&data.RxTalao, &data.CdsRemessa})),
+      flowRow_(addFlowRowItems(Talao5, {&data.RxTalao, &data.CdsRemessa})) {
     Qr5.dataSet = &data.RxTalao;
     Qr5.setTables({&data.RxTalao, &data.CdsRemessa, &data.IbFluxo});
     Qr5.margins = {.top = 50, .bottom = 50, .left = 100, .right = 100};
@@ -100,32 +116,23 @@ Qr5Layout::Qr5Layout(const TicketLayoutData& data, const BarcodePanel& panel, Ti
     RpGroup4.footer = &RpBand3;
     RpGroup4.AfterPrint = [this](TReportBand& b, bool p) { RpGroup4AfterPrint(b, p); };
 
-    const ItemTables tables{&data.RxTalao, &data.CdsRemessa};
-    addItems(Talao6, kTalao6Items, tables);
-    addItems(Talao5, kTalao5Items, tables);
     setUpTicketControl(BarCode5, 59, 126, 200, 50);
 }
 
-TReportItem& Qr5Layout::item(const TReportBand& band, const char* name) const {
-    return *band.findItem(QString::fromLatin1(name));
-}
-
-TReportLabel& Qr5Layout::Obs3() const { return static_cast<TReportLabel&>(item(Talao6, "Obs3")); }
-
-void Qr5Layout::Qr5BeforePrint(TReport&, bool&) {
+void FlowLayout::Qr5BeforePrint(TReport&, bool&) {
     values_.Talao = 0;
     values_.refused.clear();
 }
 
-void Qr5Layout::RpGroup4AfterPrint(TReportBand&, bool) { ++values_.Talao; }
+void FlowLayout::RpGroup4AfterPrint(TReportBand&, bool) { ++values_.Talao; }
 
-void Qr5Layout::Qr5AfterPreview(TReport&) {}
+void FlowLayout::Qr5AfterPreview(TReport&) {}
 
-void Qr5Layout::Talao6BeforePrint(TReportBand&, bool&) {
+void FlowLayout::Talao6BeforePrint(TReportBand&, bool&) {
     // Whatever fails here, the stub still prints.
     try {
-        drawStubBarcode(BarCode5, static_cast<TReportImage&>(item(Talao6, "RpImage1")), panel_, values_, rxTalao_);
-        showSetPiece(item(Talao6, "lCnj5"), item(Talao6, "cCnj5"), rxTalao_);
+        drawStubBarcode(BarCode5, stub_.RpImage1, panel_, values_, rxTalao_);
+        showSetPiece(stub_.lCnj5, stub_.cCnj5, rxTalao_);
         Talao5.enabled = false;
         ibFluxo_.close();
         if (rxTalao_.fieldByName(u"Ult").asBoolean()) {
@@ -140,7 +147,7 @@ void Qr5Layout::Talao6BeforePrint(TReportBand&, bool&) {
     }
 }
 
-void Qr5Layout::openFlow() {
+void FlowLayout::openFlow() {
     ibFluxo_.setParamValue(u"Qtd", data::Value{rxTalao_.fieldByName(u"quantidade").asFloat()});
     ibFluxo_.setParamValue(u"MODELO_ID", data::Value{rxTalao_.fieldByName(u"Modelo").asString()});
     ibFluxo_.setParamValue(u"COR_ID", data::Value{rxTalao_.fieldByName(u"Cor_id").asLargeInt()});
@@ -148,19 +155,19 @@ void Qr5Layout::openFlow() {
     ibFluxo_.open();
 }
 
-void Qr5Layout::Talao5BeforePrint(TReportBand&, bool&) {
+void FlowLayout::Talao5BeforePrint(TReportBand&, bool&) {
     // Each picture is cleared first: a row whose code cannot be read prints no barcode
     // rather than the previous row's.
     try {
-        drawFlowBarcode("F1", static_cast<TReportImage&>(item(Talao5, "CodF1")));
-        drawFlowBarcode("F2", static_cast<TReportImage&>(item(Talao5, "CodF2")));
+        drawFlowBarcode("F1", flowRow_.CodF1);
+        drawFlowBarcode("F2", flowRow_.CodF2);
         const bool evenStep = ibFluxo_.fieldByName(u"O2").asLargeInt() > 0;
-        for (const char* name : kRightHalf) item(Talao5, name).enabled = evenStep;
+        for (TReportItem& item : flowRow_.evenStep) item.enabled = evenStep;
     } catch (const std::exception&) {
     }
 }
 
-void Qr5Layout::drawFlowBarcode(const char* codeField, TReportImage& picture) {
+void FlowLayout::drawFlowBarcode(const char* codeField, TReportImage& picture) {
     QImage& bitmap = picture.Canvas();
     bitmap.fill(Qt::white);
     bool readable = false;

@@ -5,12 +5,14 @@
 
 namespace brovik::reports {
 
+struct ItemTables;
+
 // The layout in three columns: A4 landscape, one ticket per column, its stubs stacked.
-class Qr6Layout {
+class ColumnsLayout {
 public:
-    Qr6Layout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values);
-    Qr6Layout(const Qr6Layout&) = delete;
-    Qr6Layout& operator=(const Qr6Layout&) = delete;
+    ColumnsLayout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values);
+    ColumnsLayout(const ColumnsLayout&) = delete;
+    ColumnsLayout& operator=(const ColumnsLayout&) = delete;
 
     void RpGroup1BeforePrint(TReportBand& band, bool& print);
     void RpGroup1AfterPrint(TReportBand& band, bool printed);
@@ -22,11 +24,18 @@ public:
     barcode::TBarcodeControl BarCode1;
 
 private:
-    TReportItem& item(const char* name) const;
+    // The stub band's items the handlers steer, bound once the band holds its items.
+    struct StubItems {
+        TReportImage& RpImage3;
+        TReportItem& lCnj1;
+        TReportItem& cCnj1;
+    };
+    static StubItems addStubItems(TReportBand& band, const ItemTables& tables);
 
     data::Dataset& rxTalao_;
     const BarcodePanel& panel_;
     TicketWindowValues& values_;
+    StubItems stub_;
 };
 
 }  // namespace brovik::reports

@@ -5,13 +5,15 @@
 
 namespace brovik::reports {
 
+struct ItemTables;
+
 // The layout centred on the sheet: one ticket per page, its stubs stacked in the middle
 // of an A4 portrait sheet under a grey header naming the production order and model.
-class Qr3Layout {
+class CentredLayout {
 public:
-    Qr3Layout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values);
-    Qr3Layout(const Qr3Layout&) = delete;
-    Qr3Layout& operator=(const Qr3Layout&) = delete;
+    CentredLayout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values);
+    CentredLayout(const CentredLayout&) = delete;
+    CentredLayout& operator=(const CentredLayout&) = delete;
 
     void RpGroup2BeforePrint(TReportBand& band, bool& print);
     void RpGroup2AfterPrint(TReportBand& band, bool printed);
@@ -24,11 +26,18 @@ public:
     barcode::TBarcodeControl BarCode3;
 
 private:
-    TReportItem& item(const char* name) const;
+    // The stub band's items the handlers steer, bound once the band holds its items.
+    struct StubItems {
+        TReportImage& CodBar4;
+        TReportItem& lCnj;
+        TReportItem& cCnj;
+    };
+    static StubItems addStubItems(TReportBand& band, const ItemTables& tables);
 
     data::Dataset& rxTalao_;
     const BarcodePanel& panel_;
     TicketWindowValues& values_;
+    StubItems stub_;
 };
 
 }  // namespace brovik::reports

@@ -1,4 +1,4 @@
-#include "reports/Qr6Layout.h"
+#include "reports/ColumnsLayout.h"
 
 #include "reports/LayoutItems.h"
 
@@ -41,8 +41,16 @@ constexpr ItemSpec kRpSubDetail1Items[] = {
 
 }  // namespace
 
-Qr6Layout::Qr6Layout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values)
-    : rxTalao_(data.RxTalao), panel_(panel), values_(values) {
+ColumnsLayout::StubItems ColumnsLayout::addStubItems(TReportBand& band, const ItemTables& tables) {
+    addItems(band, kRpSubDetail1Items, tables);
+    return {band.item<TReportImage>(u"RpImage3"), band.item<TReportItem>(u"lCnj1"), band.item<TReportItem>(u"cCnj1")};
+}
+
+ColumnsLayout::ColumnsLayout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values)
+    : rxTalao_(data.RxTalao),
+      panel_(panel),
+      values_(values),
+      stub_(addStubItems(RpSubDetail1, {&data.RxTalao, &data.CdsRemessa})) {
     Qr6.dataSet = &data.RxTalao;
     Qr6.setTables({&data.RxTalao, &data.CdsRemessa, &data.IbFluxo});
     Qr6.orientation = QPageLayout::Landscape;
@@ -66,19 +74,16 @@ Qr6Layout::Qr6Layout(const TicketLayoutData& data, const BarcodePanel& panel, Ti
     RpSubDetail1.dataSet = &data.RxTalao;
     RpSubDetail1.BeforePrint = [this](TReportBand& b, bool& p) { Qr6BeforePrint(b, p); };
 
-    addItems(RpSubDetail1, kRpSubDetail1Items, {&data.RxTalao, &data.CdsRemessa});
     setUpTicketControl(BarCode1, -7, 43, 200, 43);
 }
 
-TReportItem& Qr6Layout::item(const char* name) const { return *RpSubDetail1.findItem(QString::fromLatin1(name)); }
+void ColumnsLayout::RpGroup1BeforePrint(TReportBand&, bool&) { Qr6.NewColumn(); }
 
-void Qr6Layout::RpGroup1BeforePrint(TReportBand&, bool&) { Qr6.NewColumn(); }
+void ColumnsLayout::RpGroup1AfterPrint(TReportBand&, bool) { values_.ID5 = rxTalao_.fieldByName(u"Controle").asLargeInt(); }
 
-void Qr6Layout::RpGroup1AfterPrint(TReportBand&, bool) { values_.ID5 = rxTalao_.fieldByName(u"Controle").asLargeInt(); }
-
-void Qr6Layout::Qr6BeforePrint(TReportBand&, bool&) {
-    drawStubBarcode(BarCode1, static_cast<TReportImage&>(item("RpImage3")), panel_, values_, rxTalao_);
-    showSetPiece(item("lCnj1"), item("cCnj1"), rxTalao_);
+void ColumnsLayout::Qr6BeforePrint(TReportBand&, bool&) {
+    drawStubBarcode(BarCode1, stub_.RpImage3, panel_, values_, rxTalao_);
+    showSetPiece(stub_.lCnj1, stub_.cCnj1, rxTalao_);
     const qint64 controle = rxTalao_.fieldByName(u"Controle").asLargeInt();
     if (controle != values_.ID5) {
         Qr6.NewColumn();
