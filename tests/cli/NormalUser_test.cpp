@@ -165,4 +165,27 @@ TEST_F(NormalUser, AFileOrFolderItMayNotUseIsNamed) {
     }
 }
 
+// An engine that lets processes share a file coordinates them through the lock folder: a
+// folder of the user's own would be unsafe there, so the program refuses instead.
+TEST_F(NormalUser, RefusesAPrivateLockFolderWhenTheEngineSharesFiles) {
+    const QString root = home.filePath(QStringLiteral("firebird-root"));
+    ASSERT_TRUE(QDir().mkdir(root));
+    const QString install = QStringLiteral("/usr/lib/x86_64-linux-gnu/firebird/3.0");
+    for (const char* item : {"firebird.msg", "plugins", "UDF", "lib", "intl", "plugins.conf", "databases.conf"})
+        ASSERT_TRUE(QFile::link(install + u'/' + QLatin1String(item), root + u'/' + QLatin1String(item)));
+    QFile conf(root + QStringLiteral("/firebird.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("ServerMode = SuperClassic\n");
+    conf.close();
+    own(conf.fileName(), kNobody, 0644);
+    const QString csv = home.filePath(QStringLiteral("t.csv"));
+    const test::ProgramRun run = runAsNobody({"--config", writeIni(database), "--tickets-csv", csv, kBatch},
+                                             {{"XDG_RUNTIME_DIR", runtime}, {"FIREBIRD", root}});
+    if (sharedLockFolderOpenToAll()) GTEST_SKIP() << "/tmp/firebird is open to every user here";
+    EXPECT_EQ(run.status, cli::kExitDatabase) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("lock folder /tmp/firebird cannot be used, and with ServerMode SuperClassic"))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(csv));
+}
+
 }  // namespace
