@@ -16,6 +16,6 @@ gfix -write async -user SYSDBA "$tmp"   # a demo file needs no fsync per commit
 {
   printf "CONNECT '%s' USER 'SYSDBA';\n" "$tmp"
   cat "$root/db/schema.sql" "$root/db/demo.sql"
-} | isql-fb -q -bail -ch UTF8 >/dev/null
+} | LC_ALL=C.UTF-8 isql-fb -q -bail -ch UTF8 >/dev/null  # in the C locale isql drops non-ASCII input
 mv -f "$tmp" "$target"
 echo "Demo database: $target"

@@ -22,5 +22,5 @@ gfix -write async -user SYSDBA "$target"
   printf "CONNECT '%s' USER 'SYSDBA';\n" "$target"
   cat "$root/db/schema.sql"
   sed -e "s/@ORDERS@/$2/" -e "s/@TICKETS@/$3/" -e "s/@SECTORS@/$4/" -e "s/@FLOWSTEPS@/$5/" "$root/db/large.sql"
-} | isql-fb -q -bail -ch UTF8 >/dev/null
+} | LC_ALL=C.UTF-8 isql-fb -q -bail -ch UTF8 >/dev/null  # in the C locale isql drops non-ASCII input
 echo "Large batch 900000 ($2 orders x $3 tickets x $4 sectors, $5 flow steps): $target"

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,32 @@ using namespace brovik;
 
 namespace {
 
+// The environment of a machine without a locale: no LANG or LC_*, as a bare sudo or a
+// minimal system gives.
+QProcessEnvironment withoutLocale() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : env.keys())
+        if (name == u"LANG" || name == u"LANGUAGE" || name.startsWith(u"LC_")) env.remove(name);
+    return env;
+}
+
 QString runScript(const QString& script, const QStringList& args) {
     QProcess p;
+    p.setProcessEnvironment(withoutLocale());
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(test::sourcePath(script), args);
     p.waitForFinished(120000);
     const QString out = QString::fromUtf8(p.readAll());
     EXPECT_EQ(p.exitCode(), 0) << out.toStdString();
     return out;
+}
+
+QString companyName(test::BatchHarness& h, int code) {
+    data::Query q(QStringLiteral("empresa"), h.dm.IBT);
+    q.setSql(QStringLiteral("select NomeFantasia n from TbEmpresa where Codigo = %1").arg(code));
+    q.declareField({.name = "N", .type = data::FieldType::Text, .size = 60});
+    q.open();
+    return q.fieldByName(u"N").asString().trimmed();
 }
 
 struct Counts {
@@ -78,6 +97,7 @@ TEST(DemoDatabases, DemoBatchIsRealistic) {
         test::BatchHarness h(path);
         h.openBatch(batch);
         EXPECT_EQ(h.q.CdsRemessa.recordCount(), 1);
+        EXPECT_EQ(companyName(h, 1), QString::fromUtf8("MERVATO CALÇADOS")) << "non-ASCII text lost on loading";
         const Counts c = walkCounts(h);
         EXPECT_GE(c.orders, 4);
         EXPECT_GT(c.stubs, 100);
@@ -96,6 +116,18 @@ TEST(DemoDatabases, DemoBatchIsRealistic) {
     runScript("scripts/make-demo-db.sh", {path});
     EXPECT_EQ(QFileInfo(path).lastModified(), built);
     QFile::remove(path);
+}
+
+// The fixtures load their scripts through isql as well; they too must keep the text when
+// the tests run without a locale.
+TEST(DemoDatabases, FixtureTextSurvivesAMachineWithoutALocale) {
+    const QProcessEnvironment saved = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_CTYPE"}) qunsetenv(name);
+    test::TestDatabase db(QStringLiteral("no-locale"), {QStringLiteral("db/demo.sql")});
+    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_CTYPE"})
+        if (saved.contains(name)) qputenv(name, saved.value(name).toLocal8Bit());
+    test::BatchHarness h(db.path());
+    EXPECT_EQ(companyName(h, 11), QString::fromUtf8("LOJAS AÇORIANA"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <stdexcept>
 
 namespace brovik::test {
@@ -21,6 +22,11 @@ QString sourcePath(const QString& relative) {
 void runIsql(const QString& input, const QStringList& extraArgs) {
     QProcess isql;
     isql.setProcessChannelMode(QProcess::MergedChannels);
+    // In the C locale (no LANG, as under a bare sudo or on a minimal system) isql drops
+    // every non-ASCII byte of its input.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    isql.setProcessEnvironment(env);
     isql.start(QStringLiteral("isql-fb"), QStringList{"-q", "-bail", "-ch", "UTF8"} + extraArgs);
     if (!isql.waitForStarted(10000)) throw std::runtime_error("isql-fb did not start: " + isql.errorString().toStdString());
     isql.write(input.toUtf8());
