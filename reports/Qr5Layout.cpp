@@ -152,17 +152,17 @@ void Qr5Layout::Talao5BeforePrint(TReportBand&, bool&) {
     // Each picture is cleared first: a row whose code cannot be read prints no barcode
     // rather than the previous row's.
     try {
-        drawFlowBarcode("F1", static_cast<TReportImage&>(item(Talao5, "CodF1")));
-        drawFlowBarcode("F2", static_cast<TReportImage&>(item(Talao5, "CodF2")));
+        auto& right = static_cast<TReportImage&>(item(Talao5, "CodF2"));
+        drawFlowBarcode("F1", static_cast<TReportImage&>(item(Talao5, "CodF1")), 0);
+        drawFlowBarcode("F2", right, quietZoneShift(item(Talao5, "RpShape20"), right, panel_.vModul()));
         const bool evenStep = ibFluxo_.fieldByName(u"O2").asLargeInt() > 0;
         for (const char* name : kRightHalf) item(Talao5, name).enabled = evenStep;
     } catch (const std::exception&) {
     }
 }
 
-void Qr5Layout::drawFlowBarcode(const char* codeField, TReportImage& picture) {
-    QImage& bitmap = picture.Canvas();
-    bitmap.fill(Qt::white);
+void Qr5Layout::drawFlowBarcode(const char* codeField, TReportImage& picture, int shift) {
+    picture.clearCanvas();
     bool readable = false;
     const qint64 code = ibFluxo_.fieldByName(QString::fromLatin1(codeField)).asString().trimmed().toLongLong(&readable);
     if (!readable) return;
@@ -174,9 +174,11 @@ void Qr5Layout::drawFlowBarcode(const char* codeField, TReportImage& picture) {
         BarCode5.SetModul(panel_.vModul());
         BarCode5.SetText(text);
         placeInside(BarCode5, picture);
-        BarCode5.DrawBarcode(bitmap);
+        BarCode5.encoder().SetLeft(shift);
+        drawBars(BarCode5, picture);
     } catch (const std::exception&) {
     }
+    BarCode5.encoder().SetLeft(0);
 }
 
 }  // namespace brovik::reports

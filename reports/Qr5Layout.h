@@ -33,7 +33,8 @@ public:
 
 private:
     void openFlow();
-    void drawFlowBarcode(const char* codeField, TReportImage& picture);
+    // `shift`: bitmap pixels the bars start right of the picture's left edge.
+    void drawFlowBarcode(const char* codeField, TReportImage& picture, int shift);
     TReportItem& item(const TReportBand& band, const char* name) const;
 
     data::Dataset& rxTalao_;

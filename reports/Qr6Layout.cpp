@@ -68,6 +68,9 @@ Qr6Layout::Qr6Layout(const TicketLayoutData& data, const BarcodePanel& panel, Ti
 
     addItems(RpSubDetail1, kRpSubDetail1Items, {&data.RxTalao, &data.CdsRemessa});
     setUpTicketControl(BarCode1, -7, 43, 200, 43);
+    // The barcode's text reaches into the picture's box: the bars stop above it.
+    auto& picture = static_cast<TReportImage&>(item("RpImage3"));
+    picture.barRows = rowsAbove(item("RpDBText73"), picture);
 }
 
 TReportItem& Qr6Layout::item(const char* name) const { return *RpSubDetail1.findItem(QString::fromLatin1(name)); }
