@@ -111,7 +111,7 @@ TEST(WholePageScan, EveryBarcodeOfEveryLayoutReadsFromTheWholePage) {
             if (layout.flow) expected += kFlowTexts;  // always Interleaved 2 of 5, both halves of each row
             PageScan scan(doc);
             const std::string what = std::string(layout.name) + ", " + symbology.name;
-            const std::span<const RasterSpec> rasters = symbology.entry == 0 ? std::span(kEveryRaster) : std::span(kTwoRasters);
+            const std::span<const RasterSpec> rasters = symbology.entry == 0 ? std::span<const RasterSpec>(kEveryRaster) : std::span<const RasterSpec>(kTwoRasters);
             for (const RasterSpec& spec : rasters) scan.check(spec, expected, what);
         }
     }
