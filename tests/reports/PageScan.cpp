@@ -19,7 +19,8 @@ QString runTool(const QString& program, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-bool dark(const QImage& page, int x, int y) { return qGray(page.pixel(x, y)) < 128; }
+// Pages are read as 8-bit grey (see grey()), one byte a pixel.
+bool dark(const QImage& page, int x, int y) { return page.constScanLine(y)[x] < 128; }
 
 // The part of the box the bars cover, in whole raster pixels one pixel in from each edge:
 // the rows and columns that lie wholly inside it.
@@ -93,6 +94,8 @@ QStringList decodePage(const QString& raster) {
     texts.sort();
     return texts;
 }
+
+QImage grey(const QString& raster) { return QImage(raster).convertToFormat(QImage::Format_Grayscale8); }
 
 QString quietZoneFault(const QImage& page, const BarcodeRun& barcode, int dpi) {
     const QRect box = innerBox(barcode, dpi);

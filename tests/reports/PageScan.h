@@ -28,6 +28,9 @@ inline constexpr RasterSpec kGhostscript203{Rasteriser::GhostscriptBiLevel, 203,
 // when the tool failed.
 QStringList rasterise(const QString& pdf, const RasterSpec& spec, const QString& dir);
 
+// A raster as the checks below read it: 8-bit grey.
+QImage grey(const QString& raster);
+
 // What zbarimg reads from a whole page, sorted.
 QStringList decodePage(const QString& raster);
 
