@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace brovik::reports {
 namespace {
@@ -59,9 +60,10 @@ public:
         const QPointF along = to - from;
         const double length = std::hypot(along.x(), along.y());
         if (length <= 0) return;
+        const auto point = [&](double at) { return scaled(from + along * (std::min(at, length) / length)); };
         double at = 0;
         for (std::size_t i = 0; at < length; at += kDashDot[i], i = (i + 1) % kDashDot.size())
-            if (i % 2 == 0) p_.drawLine(scaled(from + along * (at / length)), scaled(from + along * (std::min(at + kDashDot[i], length) / length)));
+            if (i % 2 == 0) p_.drawLine(point(at), point(at + kDashDot[i]));
     }
 
     void operator()(const BarcodeRun& run) {
