@@ -2,6 +2,7 @@
 
 #include "app/ReportPreviewWindow.h"
 #include "reports/PagePainter.h"
+#include "reports/PdfExport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -76,6 +77,20 @@ void ReportPreview::preview(reports::TReport& report) {
     delete window;  // still open when the program quits: it must not outlive the pages
 }
 
+namespace {
+
+// The dots a printer lays barcode bars on: its coarsest resolution, whose multiples it
+// prints whole as well. A PDF gets the grid of the PDF export.
+int barDotsPerInch(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) return reports::kPdfBarDotsPerInch;
+    int coarsest = 0;
+    for (int dpi : printer.supportedResolutions())
+        if (dpi >= 96 && (coarsest == 0 || dpi < coarsest)) coarsest = dpi;
+    return coarsest;
+}
+
+}  // namespace
+
 void printPages(const reports::Document& document, QPrinter& printer) {
     const int count = int(document.pages.size());
     int from = 1, to = count;
@@ -85,7 +100,7 @@ void printPages(const reports::Document& document, QPrinter& printer) {
     }
     QPainter painter;
     if (from > to || !painter.begin(&printer)) return;
-    reports::PagePainter pages(painter, document);
+    reports::PagePainter pages(painter, document, barDotsPerInch(printer));
     for (int i = from; i <= to; ++i) {
         if (i > from) printer.newPage();
         pages.paint(document.pages[i - 1]);

@@ -116,6 +116,20 @@ int TBarcodeEncoder::patternWidth(const std::string& pattern) const {
 
 int TBarcodeEncoder::Width() { return patternWidth(Pattern()); }
 
+std::vector<QRect> TBarcodeEncoder::Bars() {
+    const std::string pattern = Pattern();
+    patternWidth(pattern);  // refuses a pattern outside the alphabet
+    std::vector<QRect> bars;
+    int x = left_;
+    for (char c : pattern) {
+        const Element e = decodeElement(c);
+        const int w = modules_[e.cell];
+        if (e.kind != ElementKind::Space) bars.emplace_back(x, top_, w, (e.kind == ElementKind::ShortBar ? height_ * 2 / 5 : height_) + 1);
+        x += w;
+    }
+    return bars;
+}
+
 void TBarcodeEncoder::SetWidth(int value) {
     const int width = Width();
     if (width > 0) SetModul(modul_ * value / width);

@@ -5,10 +5,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -79,6 +81,9 @@ public:
     const std::array<int, 4>& modules() const { return modules_; }
     // Pixel width of a pattern with the current width cells.
     int patternWidth(const std::string& pattern) const;
+    // The bars and short bars of the current pattern, upright, in pixels from the drawing
+    // origin: what DrawBarcode fills in the bar colour at angle 0.
+    std::vector<QRect> Bars();
 
     std::string DoCheckSumming(std::string_view digits) const { return brovik::barcode::DoCheckSumming(checkSumMethod_, digits); }
 

@@ -43,7 +43,10 @@ constexpr ItemSpec kRpSubDetail1Items[] = {
 
 ColumnsLayout::StubItems ColumnsLayout::addStubItems(TReportBand& band, const ItemTables& tables) {
     addItems(band, kRpSubDetail1Items, tables);
-    return {band.item<TReportImage>(u"RpImage3"), band.item<TReportItem>(u"lCnj1"), band.item<TReportItem>(u"cCnj1")};
+    auto& picture = band.item<TReportImage>(u"RpImage3");
+    // The barcode's text reaches into the picture's box: the bars stop above it.
+    picture.barRows = rowsAbove(band.item<TReportItem>(u"RpDBText73"), picture);
+    return {picture, band.item<TReportItem>(u"lCnj1"), band.item<TReportItem>(u"cCnj1")};
 }
 
 ColumnsLayout::ColumnsLayout(const TicketLayoutData& data, const BarcodePanel& panel, TicketWindowValues& values)

@@ -72,7 +72,7 @@ FlowLayout::StubItems FlowLayout::addStubItems(TReportBand& band, const ItemTabl
 FlowLayout::FlowRowItems FlowLayout::addFlowRowItems(TReportBand& band, const ItemTables& tables) {
     addItems(band, kTalao5Items, tables);
     auto& codF2 = band.item<TReportImage>(u"CodF2");
-    return {band.item<TReportImage>(u"CodF1"), codF2,
+    return {band.item<TReportImage>(u"CodF1"), codF2, band.item<TReportItem>(u"RpShape20"),
             {codF2, band.item<TReportItem>(u"RpExpr8"), band.item<TReportItem>(u"RpExpr9"),
              band.item<TReportItem>(u"RpExpr10"), band.item<TReportItem>(u"RpExpr13")}};
 }
@@ -159,17 +159,16 @@ void FlowLayout::Talao5BeforePrint(TReportBand&, bool&) {
     // Each picture is cleared first: a row whose code cannot be read prints no barcode
     // rather than the previous row's.
     try {
-        drawFlowBarcode("F1", flowRow_.CodF1);
-        drawFlowBarcode("F2", flowRow_.CodF2);
+        drawFlowBarcode("F1", flowRow_.CodF1, 0);
+        drawFlowBarcode("F2", flowRow_.CodF2, quietZoneShift(flowRow_.RpShape20, flowRow_.CodF2, panel_.vModul()));
         const bool evenStep = ibFluxo_.fieldByName(u"O2").asLargeInt() > 0;
         for (TReportItem& item : flowRow_.evenStep) item.enabled = evenStep;
     } catch (const std::exception&) {
     }
 }
 
-void FlowLayout::drawFlowBarcode(const char* codeField, TReportImage& picture) {
-    QImage& bitmap = picture.Canvas();
-    bitmap.fill(Qt::white);
+void FlowLayout::drawFlowBarcode(const char* codeField, TReportImage& picture, int shift) {
+    picture.clearCanvas();
     bool readable = false;
     const qint64 code = ibFluxo_.fieldByName(QString::fromLatin1(codeField)).asString().trimmed().toLongLong(&readable);
     if (!readable) return;
@@ -181,9 +180,11 @@ void FlowLayout::drawFlowBarcode(const char* codeField, TReportImage& picture) {
         BarCode5.SetModul(panel_.vModul());
         BarCode5.SetText(text);
         placeInside(BarCode5, picture);
-        BarCode5.DrawBarcode(bitmap);
+        BarCode5.encoder().SetLeft(shift);
+        drawBars(BarCode5, picture);
     } catch (const std::exception&) {
     }
+    BarCode5.encoder().SetLeft(0);
 }
 
 }  // namespace brovik::reports

@@ -47,13 +47,15 @@ private:
     struct FlowRowItems {
         TReportImage& CodF1;
         TReportImage& CodF2;
+        TReportItem& RpShape20;  // the dash-dot line left of CodF2
         std::array<std::reference_wrapper<TReportItem>, 5> evenStep;  // shown only for a row with an even step
     };
     static StubItems addStubItems(TReportBand& band, const ItemTables& tables);
     static FlowRowItems addFlowRowItems(TReportBand& band, const ItemTables& tables);
 
     void openFlow();
-    void drawFlowBarcode(const char* codeField, TReportImage& picture);
+    // `shift`: bitmap pixels the bars start right of the picture's left edge.
+    void drawFlowBarcode(const char* codeField, TReportImage& picture, int shift);
 
     data::Dataset& rxTalao_;
     data::ParamDataset& ibFluxo_;

@@ -47,7 +47,8 @@ struct ShapeRun {
 
 enum class LineStyle : quint8 { Solid, DashDot };
 
-// A line one device pixel wide.
+// A line one device pixel wide. A dash-dot line keeps the pattern a one-pixel pen draws
+// at 96 pixels per inch, in paper units on every device.
 struct LineRun {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     QRgb color = 0xff000000;
@@ -70,7 +71,23 @@ struct ImageRun {
     UnitRect clip;  // the item's box
 };
 
-using Primitive = std::variant<TextRun, FillRun, ShapeRun, LineRun, StripRun, ImageRun>;
+// One bar of a barcode picture, in bitmap pixels from the bitmap's top-left corner.
+struct BarSpan {
+    quint16 x = 0, width = 0, top = 0, height = 0;
+};
+
+// A barcode picture kept as its bars rather than as pixels, so that each device can give
+// every module the same whole number of its own dots. Drawn as an opaque picture: the
+// box shows the space colour wherever there is no bar.
+struct BarcodeRun {
+    std::vector<BarSpan> bars;
+    float x = 0, y = 0;  // the bitmap's top-left corner
+    UnitRect clip;       // the item's box
+    QRgb bar = 0xff000000;
+    QRgb space = 0xffffffff;
+};
+
+using Primitive = std::variant<TextRun, FillRun, ShapeRun, LineRun, StripRun, ImageRun, BarcodeRun>;
 
 struct Page {
     std::vector<Primitive> items;  // in drawing order

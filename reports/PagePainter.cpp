@@ -1,19 +1,30 @@
 #include "reports/PagePainter.h"
 
+#include "reports/SnappedBars.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace brovik::reports {
 namespace {
 
+// Dash, gap, dot, gap of a one-pixel dash-dot pen at 96 pixels per inch, in report units.
+constexpr std::array<double, 4> kDashDot = {4 * kUnitsPerImagePixel, 2 * kUnitsPerImagePixel, 1 * kUnitsPerImagePixel,
+                                            2 * kUnitsPerImagePixel};
+static_assert(kDashDot.size() % 2 == 0, "dashes and gaps alternate");
+
 class Replay {
 public:
-    Replay(QPainter& painter, const Document& document, ShapedTextCache& shapes)
+    Replay(QPainter& painter, const Document& document, ShapedTextCache& shapes, int barDotsPerInch)
         : p_(painter), document_(document), shapes_(shapes) {
         const QPaintDevice* device = painter.device();
         sx_ = device->logicalDpiX() / 254.0;
         sy_ = device->logicalDpiY() / 254.0;
+        toLogical_ = painter.deviceTransform().inverted();
+        grid_ = DotGrid::of(QTransform::fromScale(sx_, sy_) * painter.deviceTransform(), barDotsPerInch);
     }
 
     void operator()(const TextRun& run) {
@@ -38,10 +49,31 @@ public:
     }
 
     void operator()(const LineRun& run) {
-        QPen pen(QColor::fromRgba(run.color), 0);
-        pen.setStyle(run.style == LineStyle::DashDot ? Qt::DashDotLine : Qt::SolidLine);
-        p_.setPen(pen);
-        p_.drawLine(QPointF(run.x1 * sx_, run.y1 * sy_), QPointF(run.x2 * sx_, run.y2 * sy_));
+        p_.setPen(QPen(QColor::fromRgba(run.color), 0));
+        const QPointF from(run.x1, run.y1), to(run.x2, run.y2);
+        if (run.style == LineStyle::Solid) {
+            p_.drawLine(scaled(from), scaled(to));
+            return;
+        }
+        // Drawn dash by dash: a device's own dash pattern is counted in its pixels, which on
+        // a 1200-dpi PDF makes the gaps too fine to print.
+        const QPointF along = to - from;
+        const double length = std::hypot(along.x(), along.y());
+        if (length <= 0) return;
+        const auto point = [&](double at) { return scaled(from + along * (std::min(at, length) / length)); };
+        double at = 0;
+        for (std::size_t i = 0; at < length; at += kDashDot[i], i = (i + 1) % kDashDot.size())
+            if (i % 2 == 0) p_.drawLine(point(at), point(at + kDashDot[i]));
+    }
+
+    void operator()(const BarcodeRun& run) {
+        p_.fillRect(map(run.clip), QColor::fromRgba(run.space));
+        std::vector<QRectF> bars = snappedBars(run, grid_);
+        for (QRectF& bar : bars) bar = toLogical_.mapRect(bar);
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(QColor::fromRgba(run.bar));
+        p_.drawRects(bars.data(), int(bars.size()));
+        p_.setBrush(Qt::NoBrush);
     }
 
     void operator()(const StripRun& run) {
@@ -74,17 +106,20 @@ private:
     }
 
     QRectF map(const UnitRect& r) const { return QRectF(r.x * sx_, r.y * sy_, r.w * sx_, r.h * sy_); }
+    QPointF scaled(QPointF units) const { return QPointF(units.x() * sx_, units.y() * sy_); }
 
     QPainter& p_;
     const Document& document_;
     ShapedTextCache& shapes_;
     double sx_ = 1, sy_ = 1;
+    QTransform toLogical_;
+    DotGrid grid_;
 };
 
 }  // namespace
 
-PagePainter::PagePainter(QPainter& painter, const Document& document)
-    : painter_(painter), document_(document), shapes_(painter.device()) {}
+PagePainter::PagePainter(QPainter& painter, const Document& document, int barDotsPerInch)
+    : painter_(painter), document_(document), shapes_(painter.device()), barDotsPerInch_(barDotsPerInch) {}
 
 void PagePainter::paint(const Page& page) {
     painter_.save();
@@ -94,7 +129,7 @@ void PagePainter::paint(const Page& page) {
     painter_.setRenderHint(QPainter::LosslessImageRendering, true);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
-    Replay replay(painter_, document_, shapes_);
+    Replay replay(painter_, document_, shapes_, barDotsPerInch_);
     for (const Primitive& item : page.items) std::visit(replay, item);
     painter_.restore();
 }

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kPdfResolution = 1200;
 
+
 bool fail(QString* error, const QString& text) {
     if (error) *error = text;
     return false;
@@ -31,7 +32,7 @@ bool exportPdf(const Document& document, const QString& fileName, QString* error
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), document.orientation, QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (!painter.begin(&writer)) return fail(error, QStringLiteral("%1: cannot start the PDF").arg(fileName));
-        PagePainter pages(painter, document);
+        PagePainter pages(painter, document, kPdfBarDotsPerInch);
         for (std::size_t i = 0; i < document.pages.size(); ++i) {
             if (i > 0) writer.newPage();
             pages.paint(document.pages[i]);

@@ -85,9 +85,27 @@ QImage& TReportImage::Canvas() {
     return picture;
 }
 
+void TReportImage::clearCanvas() {
+    Canvas().fill(Qt::white);
+    bars.clear();
+}
+
+void TReportImage::setBars(const std::vector<QRect>& drawn) {
+    bars.clear();
+    for (const QRect& r : drawn) {
+        const QRect inside = r & QRect(0, 0, picture.width(), barRows > 0 ? barRows : picture.height());
+        if (!inside.isEmpty())
+            bars.push_back({quint16(inside.x()), quint16(inside.width()), quint16(inside.y()), quint16(inside.height())});
+    }
+}
+
 void TReportImage::print(PrintContext& context, QPointF origin) {
     if (picture.isNull()) return;
     const QRectF r = box(origin);
+    if (!bars.empty()) {
+        context.page.items.emplace_back(BarcodeRun{bars, float(r.left()), float(r.top()), UnitRect::from(r)});
+        return;
+    }
     ImageRun run;
     run.image = context.images.visiblePart(picture, r.size());
     run.x = float(r.left());

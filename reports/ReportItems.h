@@ -121,8 +121,15 @@ public:
     QImage& Canvas();
     // The design pixel size of the bitmap Canvas creates.
     QSize canvasSize() const;
+    // A barcode drawn on the white canvas: its bars print from `bars` in whole device dots.
+    // Cleared with the canvas by clearCanvas.
+    void setBars(const std::vector<QRect>& drawn);
+    void clearCanvas();
 
     QImage picture;
+    std::vector<BarSpan> bars;
+    // Bitmap rows the printed bars may cover, when an item below reaches into the box; 0: all.
+    int barRows = 0;
     bool stretch = false;
     bool center = false;
 };

@@ -4,6 +4,7 @@
 #include "barcode/TBarcodeControl.h"
 #include "dataset/Dataset.h"
 #include "dataset/ParamDataset.h"
+#include "reports/CarriedText.h"
 #include "reports/ReportItems.h"
 
 #include <QString>
@@ -35,7 +36,8 @@ private:
     int entry_, ratio_, modul_;
 };
 
-// A stub printed with a blank barcode because the symbology refused its text.
+// A stub printed with a blank barcode because the symbology refused its text, or would
+// carry only part of it.
 struct RefusedStub {
     qint64 ticket = 0;
     QString sector;  // Setor1 of the row
@@ -50,6 +52,7 @@ struct TicketWindowValues {
     int Talao = 0;   // tickets begun in the current column of the flow layout
     // The stubs of the last generation that print without a barcode.
     std::vector<RefusedStub> refused;
+    CarriedText carried;
 };
 
 // The tables and queries of the window that the layouts print from.
@@ -62,12 +65,27 @@ struct TicketLayoutData {
 // The stub barcode step shared by the three layouts: the symbology from the panel (kept
 // when no entry is selected), ratio and module from the panel, the row's bar1, drawn from
 // the bitmap's top-left corner onto a bitmap first cleared to white. A text the symbology
-// refuses leaves the picture blank and is recorded in `values.refused`.
+// refuses, or would carry only in part, leaves the picture blank and is recorded in
+// `values.refused`.
 void drawStubBarcode(barcode::TBarcodeControl& control, TReportImage& picture, const BarcodePanel& panel,
                      TicketWindowValues& values, data::Dataset& rxTalao);
 
 // The ticket controls as stored with the layouts, at their stored place on the band.
 void setUpTicketControl(barcode::TBarcodeControl& control, int left, int top, int width, int height);
+
+// A scanner needs white before the first bar: at least this many modules.
+inline constexpr int kQuietZoneModules = 10;
+
+// The bitmap pixels a picture's bars must start right of its left edge so that `line`, a
+// vertical line left of the picture, leaves them their quiet zone; 0 when it does already.
+int quietZoneShift(const TReportItem& line, const TReportImage& picture, int modul);
+
+// The bitmap rows of a picture above the top of an item that reaches into its box, so that
+// a scanner sweeping the bars' lowest line meets no ink beside them.
+int rowsAbove(const TReportItem& below, const TReportImage& picture);
+
+// Draws the control's barcode on the picture's canvas and keeps its bars for printing.
+void drawBars(barcode::TBarcodeControl& control, TReportImage& picture);
 
 // "Conj./Peça" and the piece number show only for a piece of a set.
 void showSetPiece(TReportItem& caption, TReportItem& number, data::Dataset& rxTalao);

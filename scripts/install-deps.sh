@@ -8,7 +8,7 @@ packages=(
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils firebird3.0-server
   fonts-liberation
   libgtest-dev googletest
-  zbar-tools zint poppler-utils
+  zbar-tools zint poppler-utils ghostscript
   xvfb xauth
   xdg-utils desktop-file-utils
   clang libclang-rt-14-dev

@@ -2,6 +2,9 @@
 
 #include "support/TestDatabase.h"
 
+#include <QPainter>
+#include <cmath>
+
 namespace brovik::reports::test {
 namespace {
 
@@ -75,6 +78,20 @@ std::vector<const TextRun*> textRuns(const Page& page, const QString& text) {
 
 int countText(const Page& page, const QString& text) { return int(textRuns(page, text).size()); }
 
-std::vector<const ImageRun*> imageRuns(const Page& page) { return runsOf<ImageRun>(page); }
+std::vector<QImage> pictures(const Page& page) {
+    std::vector<QImage> out;
+    for (const Primitive& item : page.items) {
+        if (const auto* image = std::get_if<ImageRun>(&item)) out.push_back(image->image);
+        if (const auto* barcode = std::get_if<BarcodeRun>(&item)) {
+            const QSize size(int(std::ceil(barcode->clip.w / kUnitsPerImagePixel)), int(std::ceil(barcode->clip.h / kUnitsPerImagePixel)));
+            QImage picture(size, QImage::Format_RGB32);
+            picture.fill(QColor::fromRgba(barcode->space));
+            for (const BarSpan& bar : barcode->bars)
+                QPainter(&picture).fillRect(QRect(bar.x, bar.top, bar.width, bar.height), QColor::fromRgba(barcode->bar));
+            out.push_back(picture);
+        }
+    }
+    return out;
+}
 
 }  // namespace brovik::reports::test

@@ -48,6 +48,8 @@ public:
 // The runs of a page that print exactly `text`.
 std::vector<const TextRun*> textRuns(const Page& page, const QString& text);
 int countText(const Page& page, const QString& text);
-std::vector<const ImageRun*> imageRuns(const Page& page);
+// The pictures of a page in printing order, as 96-dpi images of what their boxes show:
+// barcodes drawn from their bars.
+std::vector<QImage> pictures(const Page& page);
 
 }  // namespace brovik::reports::test
