@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/AppInfo.h"
+#include "app/ClickOutcome.h"
 #include "app/ClickPanel.h"
 #include "app/HeadlessOptions.h"
 #include "app/PanelBarcodeSettings.h"
@@ -8,12 +9,31 @@
 #include "app/TaloesPanel.h"
 #include "app/TicketPrinting.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
 
 namespace brovik::app {
 namespace {
+
+// The database part of a run shows no progress of its own.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// "Talões 128700 - Com Fluxo de Produção.pdf": the batch and the layout as the panel names it.
+QString pdfNameFor(const TaloesPanel& panel, const tickets::TicketOptions& options) {
+    const QRadioButton* layout = options.layout == tickets::Layout::Centralizado ? panel.Centralizado
+                                 : options.layout == tickets::Layout::Colunado   ? panel.Colunado
+                                                                                 : panel.TF;
+    return QStringLiteral("Talões %1 - %2.pdf").arg(tickets::batchNumber(options.batchText)).arg(layout->text());
+}
 
 QFont windowFont() {
     QFont f;
@@ -92,12 +112,37 @@ void TForm1::placeAtOuterSize() {
 
 void TForm1::ImprimeTaloesClick() {
     if (!session_) return;
+    pTaloes->showOutcome({});
+    const QString batchText = pTaloes->EditRemessa->text();
+    try {
+        runAndPreview();
+    } catch (...) {
+        // The line is the window's own account of the click; the failure still goes on
+        // to the application's handler, which shows nothing.
+        pTaloes->showOutcome(click_outcome::ofFailure(std::current_exception(), batchText));
+        throw;
+    }
+}
+
+void TForm1::runAndPreview() {
     if (preview_) preview_->startTiming();
-    // Failures go on to the application's handler, which shows nothing.
-    lastRun_ = session_->run.execute(panelValues());
+    const tickets::TicketOptions options = panelValues();
+    {
+        const BusyCursor busy;
+        lastRun_ = session_->run.execute(options);
+    }
+    const int stubs = session_->tables.RxTalao.recordCount();
+    pTaloes->showOutcome(click_outcome::ofRun(lastRun_, stubs, options.batchText));
     if (lastRun_.outcome != tickets::TicketRunResult::Outcome::Completed) return;
+    if (preview_) preview_->setPdfName(pdfNameFor(*pTaloes, options));
     // Returns when the preview closes; the preview keeps the window's events flowing.
     printing_->prepare(lastRun_).Preview();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // The program ends with its main window: the previews go with it.
+    if (preview_) preview_->closeAll();
+    QWidget::closeEvent(event);
 }
 
 void TForm1::CancelarClick() {

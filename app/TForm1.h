@@ -52,10 +52,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
     void placeAtOuterSize();
+    void runAndPreview();
 
     data::AliasSettings aliasSettings_;
     tickets::TicketSession* session_ = nullptr;

@@ -152,6 +152,16 @@ void TaloesPanel::buildClickPanels() {
     ImprimeTaloes = place(new ClickPanel(QString::fromUtf8("&Visualizar Impressão"), this), "ImprimeTaloes",
                           {30, 304, 135, 25});
     Cancelar = place(new ClickPanel(QStringLiteral("Voltar (ESC)"), this), "Cancelar", {169, 304, 135, 25});
+    // The strip between the click panels and the panel's bottom frame.
+    lblResultado = place(new QLabel(this), "lblResultado", {4, 330, 331, 17});
+    lblResultado->setAlignment(Qt::AlignCenter);
+}
+
+void TaloesPanel::showOutcome(const QString& text) {
+    // A long library text is cut to the strip; the whole of it stays in the tooltip.
+    lblResultado->setText(lblResultado->fontMetrics().elidedText(text, Qt::ElideRight, lblResultado->width()));
+    lblResultado->setToolTip(text);
+    lblResultado->repaint();  // the run that follows a click holds the event loop
 }
 
 void TaloesPanel::chainTabOrder() {

@@ -9,7 +9,9 @@ packages=(
   fonts-liberation
   libgtest-dev googletest
   zbar-tools zint poppler-utils
-  xvfb xauth
+  xvfb xauth openbox
+  cups cups-daemon cups-client cups-filters libcups2-dev ghostscript
+  qt6-translations-l10n fonts-wine
   xdg-utils desktop-file-utils
   clang libclang-rt-14-dev
 )
