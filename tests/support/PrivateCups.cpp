@@ -134,8 +134,10 @@ bool PrivateCups::waitUntilPrinted(const QString& name, int timeoutMs) {
 }
 
 int PrivateCups::completedJobs(const QString& name) const {
-    const QString list = run(QStringLiteral("lpstat"), {"-W", "completed", "-o", name});
-    return int(list.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+    int jobs = 0;
+    for (const QString& line : run(QStringLiteral("lpstat"), {"-W", "completed", "-o", name}).split(QLatin1Char('\n')))
+        if (line.startsWith(name + QLatin1Char('-'))) ++jobs;  // "plant-12  root  5120 ..."
+    return jobs;
 }
 
 QString PrivateCups::errorLog() const {
