@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QIntValidator>
+#include <QRegularExpressionValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -101,7 +101,7 @@ void ReportPreviewWindow::buildNavigation(QToolBar* tools) {
             pageBox_ = new QLineEdit(tools);
             pageBox_->setObjectName(QStringLiteral("pageBox"));
             pageBox_->setToolTip(QStringLiteral("Página atual: digite um número e Enter para ir a ela"));
-            pageBox_->setValidator(new QIntValidator(1, std::max(1, view_->pageCount()), pageBox_));
+            pageBox_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), pageBox_));
             pageBox_->setAlignment(Qt::AlignRight);
             pageBox_->setFixedWidth(fontMetrics().horizontalAdvance(QString::number(view_->pageCount())) + 24);
             pageTotal_ = new QLabel(QStringLiteral(" de %1 ").arg(view_->pageCount()), tools);
@@ -146,7 +146,7 @@ void ReportPreviewWindow::buildOutput(QToolBar* tools) {
     save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(save, &QAction::triggered, this, &ReportPreviewWindow::savePdf);
     tools->addSeparator();
-    QAction* close = addTool(tools, QStringLiteral("Fechar"), QStringLiteral("Fechar a visualização"), {QKeySequence::Close});
+    QAction* close = addTool(tools, QStringLiteral("Fechar"), QStringLiteral("Fechar a visualização"), {Qt::CTRL | Qt::Key_W});
     connect(close, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -161,7 +161,7 @@ void ReportPreviewWindow::showZoom(double percent) {
 void ReportPreviewWindow::pageTyped() {
     bool ok = false;
     const int page = pageBox_->text().toInt(&ok);
-    if (ok) view_->goToPage(page - 1);
+    if (ok && page >= 1 && page <= view_->pageCount()) view_->goToPage(page - 1);
     showPage(view_->currentPage());
     view_->setFocus();
 }
