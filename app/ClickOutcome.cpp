@@ -1,6 +1,7 @@
 #include "app/ClickOutcome.h"
 
-#include "data/IBError.h"
+#include "dataset/DataError.h"
+#include "firebird/IBError.h"
 
 namespace brovik::app::click_outcome {
 namespace {

@@ -22,8 +22,8 @@ Parity parityOf(const QString& pageSet, const QPageRanges& list) {
 
 }  // namespace
 
-PrintRequest printRequestFrom(const QPrinter& printer, int currentPage) {
-    PrintRequest request;
+tickets::PrintRequest printRequestFrom(const QPrinter& printer, int currentPage) {
+    tickets::PrintRequest request;
     request.printer = printer.printerName();
     request.copies = {printer.copyCount(), printer.collateCopies()};
     switch (printer.printRange()) {

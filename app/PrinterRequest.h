@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DocumentPrinting.h"
+#include "tickets/DocumentPrinting.h"
 
 class QPrinter;
 
@@ -10,6 +10,6 @@ namespace brovik::app {
 // list once. Qt's dialog hands its page list and page set both to the application and
 // to CUPS; here they are taken out of the CUPS options, and the other options of the
 // dialog (pages per sheet, banners, priority...) go on with the job.
-PrintRequest printRequestFrom(const QPrinter& printer, int currentPage);
+tickets::PrintRequest printRequestFrom(const QPrinter& printer, int currentPage);
 
 }  // namespace brovik::app

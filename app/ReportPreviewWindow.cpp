@@ -1,6 +1,6 @@
 #include "app/ReportPreviewWindow.h"
 
-#include "app/DocumentPrinting.h"
+#include "tickets/DocumentPrinting.h"
 #include "app/PrinterRequest.h"
 #include "app/ReportPageView.h"
 #include "app/RunProgress.h"
@@ -230,13 +230,13 @@ void ReportPreviewWindow::print() {
                       QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     if (dialog.exec() != QDialog::Accepted) return;
 
-    const PrintRequest request = printRequestFrom(printer, view_->currentPage());
+    const tickets::PrintRequest request = printRequestFrom(printer, view_->currentPage());
     RunProgress progress(this, QStringLiteral("Imprimindo página %1 de %2..."));
-    const PrintOutcome outcome = printer.outputFileName().isEmpty()
-                                     ? printDocument(document_, request, &progress)
-                                     : printToFile(document_, request.pages, printer.outputFileName(), &progress);
+    const tickets::PrintOutcome outcome = printer.outputFileName().isEmpty()
+                                     ? tickets::printDocument(document_, request, &progress)
+                                     : tickets::printToFile(document_, request.pages, printer.outputFileName(), &progress);
     const QString destination = printer.outputFileName().isEmpty() ? request.printer : printer.outputFileName();
-    using Status = PrintOutcome::Status;
+    using Status = tickets::PrintOutcome::Status;
     switch (outcome.status) {
     case Status::Sent:
         statusBar()->showMessage(QStringLiteral("Enviado para %1: %2").arg(destination, pagesText(outcome.pages)),

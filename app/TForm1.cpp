@@ -3,11 +3,11 @@
 #include "app/AppInfo.h"
 #include "app/ClickOutcome.h"
 #include "app/ClickPanel.h"
-#include "app/HeadlessOptions.h"
+#include "tickets/LaunchArgument.h"
 #include "app/PanelBarcodeSettings.h"
 #include "app/ReportPreview.h"
 #include "app/TaloesPanel.h"
-#include "app/TicketPrinting.h"
+#include "tickets/TicketPrinting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -29,8 +29,8 @@ struct BusyCursor {
 
 // "Talões 128700 - Com Fluxo de Produção.pdf": the batch and the layout as the panel names it.
 QString pdfNameFor(const TaloesPanel& panel, const tickets::TicketOptions& options) {
-    const QRadioButton* layout = options.layout == tickets::Layout::Centralizado ? panel.Centralizado
-                                 : options.layout == tickets::Layout::Colunado   ? panel.Colunado
+    const QRadioButton* layout = options.layout == tickets::Layout::Centred ? panel.Centralizado
+                                 : options.layout == tickets::Layout::Columns   ? panel.Colunado
                                                                                  : panel.TF;
     return QStringLiteral("Talões %1 - %2.pdf").arg(tickets::batchNumber(options.batchText)).arg(layout->text());
 }
@@ -74,7 +74,7 @@ tickets::TicketOptions TForm1::panelValues() const { return pTaloes->values(); }
 void TForm1::FormCreate(const QString& launchArgument) {
     // The window comes up whatever the argument holds.
     try {
-        const QString batch = batchTextFromLaunchArgument(launchArgument);
+        const QString batch = tickets::batchTextFromLaunchArgument(launchArgument);
         if (!batch.isEmpty()) pTaloes->EditRemessa->setText(batch);
     } catch (...) {
     }

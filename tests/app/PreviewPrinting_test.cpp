@@ -6,11 +6,11 @@
 #include "support/PrivateCups.h"
 #include "support/TestDatabase.h"
 
-#include "app/DocumentPrinting.h"
+#include "tickets/DocumentPrinting.h"
 #include "app/PanelBarcodeSettings.h"
 #include "app/ReportPageView.h"
 #include "app/ReportPreviewWindow.h"
-#include "app/TicketPrinting.h"
+#include "tickets/TicketPrinting.h"
 #include "reports/PdfExport.h"
 
 #include <QDir>
@@ -38,10 +38,10 @@ reports::Document sevenPages() {
     o.batchText = QStringLiteral("128700");
     o.tl1 = 48001;
     o.tl2 = 48007;
-    o.layout = tickets::Layout::Centralizado;
+    o.layout = tickets::Layout::Centred;
     const tickets::TicketRunResult result = session.run.execute(o);
-    const reports::FixedBarcodePanel panel = app::barcodeSettingsOf(o);
-    app::TicketPrinting printing(session, panel);
+    const reports::FixedBarcodePanel panel = tickets::barcodeSettingsOf(o);
+    tickets::TicketPrinting printing(session, panel);
     return printing.prepare(result).Generate().document;
 }
 
@@ -129,8 +129,8 @@ TEST_F(PreviewPrinting, RefusingPrintersSendNothingAndSayWhy) {
         {QStringLiteral("closed"), "printer 'closed' is not accepting jobs"},
     };
     for (const Case& c : cases) {
-        const app::PrintOutcome outcome = app::printDocument(*document, {c.printer});
-        EXPECT_EQ(outcome.status, app::PrintOutcome::Status::PrinterProblem) << c.printer.toStdString();
+        const tickets::PrintOutcome outcome = tickets::printDocument(*document, {c.printer});
+        EXPECT_EQ(outcome.status, tickets::PrintOutcome::Status::PrinterProblem) << c.printer.toStdString();
         EXPECT_EQ(outcome.error, QString::fromUtf8(c.says));
         EXPECT_EQ(outcome.job, 0);
         EXPECT_EQ(cups->completedJobs(c.printer), 0) << c.printer.toStdString();
@@ -143,8 +143,8 @@ TEST_F(PreviewPrinting, CancelSendsNoJob) {
         bool pageWritten(int written, int) override { return written < 2; }
     } stop;
     const int before = cups->completedJobs(kQueue);
-    const app::PrintOutcome outcome = app::printDocument(*document, {kQueue}, &stop);
-    EXPECT_EQ(outcome.status, app::PrintOutcome::Status::Cancelled);
+    const tickets::PrintOutcome outcome = tickets::printDocument(*document, {kQueue}, &stop);
+    EXPECT_EQ(outcome.status, tickets::PrintOutcome::Status::Cancelled);
     EXPECT_EQ(cups->completedJobs(kQueue), before);
 
     QTemporaryDir dir;
