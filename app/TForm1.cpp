@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace brovik::app {
@@ -89,25 +90,33 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormShow() {
     placeAtOuterSize();
+    frameWatch_ = new QTimer(this);
+    frameWatch_->setInterval(50);
+    connect(frameWatch_, &QTimer::timeout, this, &TForm1::adoptFrame);
+    frameWatch_->start();
     raise();
     activateWindow();
 }
 
-// The outer size includes the frame, which the window manager may add only after the
-// window is mapped: placing again when the frame changes keeps 360 x 398 centred.
-void TForm1::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (shown_ && windowHandle() && windowHandle()->frameMargins() != placedWithFrame_) placeAtOuterSize();
+// The outer size includes the frame, which a window manager adds only after the window
+// is mapped, and tells through the window's frame margins a little later. The window is
+// placed again once, when they are first known; later moves are the user's own.
+void TForm1::adoptFrame() {
+    constexpr int kChecks = 60;  // 3 s at 50 ms: no window manager, no frame
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame != placedWithFrame_) placeAtOuterSize();
+    if (!frame.isNull() || ++frameChecks_ >= kChecks) frameWatch_->stop();
 }
 
 void TForm1::placeAtOuterSize() {
     placedWithFrame_ = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QSize client(kOuterSize.width() - placedWithFrame_.left() - placedWithFrame_.right(),
-                       kOuterSize.height() - placedWithFrame_.top() - placedWithFrame_.bottom());
-    setFixedSize(client);
     QRect outer(QPoint(), kOuterSize);
     if (const QScreen* s = screen()) outer.moveCenter(s->availableGeometry().center());
-    move(outer.topLeft());
+    // The client area placed inside the frame: a frame position would depend on what the
+    // toolkit believes the frame to be at that moment.
+    const QRect client = outer.marginsRemoved(placedWithFrame_);
+    setFixedSize(client.size());
+    setGeometry(client);
 }
 
 void TForm1::ImprimeTaloesClick() {

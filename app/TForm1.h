@@ -6,6 +6,8 @@
 
 #include <QMargins>
 #include <QWidget>
+
+class QTimer;
 #include <memory>
 
 namespace brovik::tickets {
@@ -57,10 +59,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void placeAtOuterSize();
+    void adoptFrame();
     void runAndPreview();
 
     data::AliasSettings aliasSettings_;
@@ -71,6 +73,8 @@ private:
     tickets::TicketRunResult lastRun_;
     bool shown_ = false;
     QMargins placedWithFrame_;
+    QTimer* frameWatch_ = nullptr;
+    int frameChecks_ = 0;
 };
 
 }  // namespace brovik::app

@@ -9,7 +9,7 @@ packages=(
   fonts-liberation
   libgtest-dev googletest
   zbar-tools zint poppler-utils
-  xvfb xauth openbox
+  xvfb xauth openbox x11-utils xdotool
   cups cups-daemon cups-client cups-filters libcups2-dev ghostscript
   qt6-translations-l10n fonts-wine
   xdg-utils desktop-file-utils
