@@ -2,7 +2,14 @@
 
 #include "app/TKelHandleException.h"
 
+#include <QLibraryInfo>
+
 namespace brovik::app {
+
+BrovikApplication::BrovikApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    portuguese_ = qtbase_.load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (portuguese_) installTranslator(&qtbase_);
+}
 
 bool BrovikApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -5,6 +5,7 @@
 #include "support/QtPrinters.h"
 #include "support/TestDatabase.h"
 
+#include "app/BrovikApplication.h"
 #include "app/ClickPanel.h"
 #include "app/LowerCaseEdit.h"
 #include "app/ReportPageView.h"
@@ -13,6 +14,7 @@
 #include "app/TForm1.h"
 #include "app/TaloesPanel.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -247,5 +249,26 @@ TEST_P(SecondClick, BothPreviewsCloseCleanlyInEitherOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstOrSecondClosedFirst, SecondClick, ::testing::Bool());
+
+}  // namespace
+
+namespace {
+
+// Qt's print dialog, as the clerk opens it from the preview, in Portuguese.
+TEST(QtDialogs, SpeakPortuguese) {
+    auto& application = static_cast<app::BrovikApplication&>(test::qtApp());
+    ASSERT_TRUE(application.speaksPortuguese()) << "qt6-translations-l10n is not installed";
+    reports::Document document = blankPages(2);
+    app::ReportPreviewWindow window(document, QStringLiteral("x.pdf"));
+    QStringList texts;
+    test::whenModalOpens("QPrintDialog", [&](QWidget* dialog) {
+        texts << dialog->windowTitle();
+        for (const char* name : {"printAll", "pagesRadioButton", "printCurrentPage", "collate"})
+            texts << dialog->findChild<QAbstractButton*>(QString::fromLatin1(name))->text();
+        QMetaObject::invokeMethod(dialog, "reject");
+    });
+    window.print();
+    EXPECT_EQ(texts.join('|').toStdString(), "Imprimir|Imprimir tudo|Páginas|Página atual|Agrupar");
+}
 
 }  // namespace
