@@ -7,7 +7,8 @@ namespace brovik::app {
 
 // The application object: every failure that escapes an event handler ends here and
 // goes to the installed TKelHandleException; none reaches the event loop or the user.
-// Qt's own dialogs (print, files, messages) speak Brazilian Portuguese, as the panel does.
+// Qt's own dialogs (print, files, messages) speak Brazilian Portuguese, as the panel does,
+// and Wine's Tahoma is loaded when installed.
 class BrovikApplication : public QApplication {
     Q_OBJECT
 public:

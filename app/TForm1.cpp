@@ -7,6 +7,7 @@
 #include "app/PanelBarcodeSettings.h"
 #include "app/ReportPreview.h"
 #include "app/TaloesPanel.h"
+#include "app/WindowFont.h"
 #include "tickets/TicketPrinting.h"
 
 #include <QApplication>
@@ -36,12 +37,6 @@ QString pdfNameFor(const TaloesPanel& panel, const tickets::TicketOptions& optio
     return QStringLiteral("Talões %1 - %2.pdf").arg(tickets::batchNumber(options.batchText)).arg(layout->text());
 }
 
-QFont windowFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
-    f.setPixelSize(11);  // 8 pt at the design's 96 dpi, whatever the screen's
-    return f;
-}
 
 }  // namespace
 

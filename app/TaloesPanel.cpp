@@ -4,6 +4,7 @@
 #include "app/ClickPanel.h"
 #include "app/LowerCaseEdit.h"
 #include "app/WholeNumberEdit.h"
+#include "app/WindowFont.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -114,11 +115,7 @@ void TaloesPanel::buildLabels() {
     for (const LabelItem& item : kLabels) {
         auto* label = place(new QLabel(QString::fromUtf8(item.caption), parents[item.parent]), item.name,
                             {item.left, item.top, item.width, item.height});
-        if (item.bold) {
-            QFont f = label->font();
-            f.setBold(true);
-            label->setFont(f);
-        }
+        if (item.bold) label->setFont(boldOf(label->font()));
         fitCaption(label, Qt::LeftEdge);
     }
     lbl2 = findChild<QLabel*>(QStringLiteral("lbl2"));
