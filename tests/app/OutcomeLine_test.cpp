@@ -3,13 +3,16 @@
 #include "QtTestApp.h"
 #include "support/QtPrinters.h"
 #include "support/TestDatabase.h"
+#include "support/TestPaths.h"
 
 #include "app/ClickPanel.h"
 #include "app/TForm1.h"
 #include "app/TKelHandleException.h"
 #include "app/TaloesPanel.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -43,6 +46,8 @@ protected:
         form.pTaloes->showOutcome(QStringLiteral("the previous click"));
         QTest::mouseClick(form.pTaloes->ImprimeTaloes, Qt::LeftButton);
         const QLabel* line = form.pTaloes->lblResultado;
+        const QString shot = QStringLiteral("outcome-%1-%2.png").arg(QFileInfo(database).baseName().section(QLatin1Char('-'), 0, 1), batchText);
+        form.grab().save(QDir(QString::fromUtf8(test::kBinaryDir)).filePath(shot));
         form.setTicketSession(nullptr);
         return {line->toolTip(), QFile::exists(logger.logFile())};
     }

@@ -3,6 +3,7 @@
 #include "PreviewDialogs.h"
 #include "QtTestApp.h"
 #include "support/QtPrinters.h"
+#include "support/TestPaths.h"
 #include "support/TestDatabase.h"
 
 #include "app/BrovikApplication.h"
@@ -205,6 +206,7 @@ TEST_P(SecondClick, BothPreviewsCloseCleanlyInEitherOrder) {
         EXPECT_TRUE(first->windowState() & Qt::WindowMaximized);
         form.raise();  // the panel comes above the preview
         events << "first open";
+        first->grab().save(QDir(QString::fromUtf8(test::kBinaryDir)).filePath(QStringLiteral("preview-window.png")));
         form.pTaloes->TF->setChecked(true);
         // From a timer of its own: a timer's handler is not entered again during it.
         QTimer::singleShot(0, [&] {
