@@ -11,7 +11,6 @@
 #include "tickets/TicketPrinting.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -31,12 +30,11 @@ struct BusyCursor {
 
 // "Talões 128700 - Com Fluxo de Produção.pdf": the batch and the layout as the panel names it.
 QString pdfNameFor(const TaloesPanel& panel, const tickets::TicketOptions& options) {
-    const QRadioButton* layout = options.layout == tickets::Layout::Centred ? panel.Centralizado
-                                 : options.layout == tickets::Layout::Columns   ? panel.Colunado
-                                                                                 : panel.TF;
+    const QRadioButton* layout = options.layout == tickets::Layout::Centred   ? panel.Centralizado
+                                 : options.layout == tickets::Layout::Columns ? panel.Colunado
+                                                                              : panel.TF;
     return QStringLiteral("Talões %1 - %2.pdf").arg(tickets::batchNumber(options.batchText)).arg(layout->text());
 }
-
 
 }  // namespace
 

@@ -6,9 +6,9 @@
 
 #include <QMargins>
 #include <QWidget>
+#include <memory>
 
 class QTimer;
-#include <memory>
 
 namespace brovik::tickets {
 class TicketPrinting;
