@@ -1,5 +1,7 @@
 #include "app/ClickPanel.h"
 
+#include "app/WindowFont.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,9 +10,7 @@ namespace brovik::app {
 ClickPanel::ClickPanel(QString caption, QWidget* parent) : QWidget(parent), caption_(std::move(caption)) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    QFont bold = font();
-    bold.setBold(true);
-    setFont(bold);
+    setFont(boldOf(font()));
 }
 
 void ClickPanel::paintEvent(QPaintEvent*) {

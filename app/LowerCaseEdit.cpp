@@ -1,20 +1,17 @@
 #include "app/LowerCaseEdit.h"
 
-#include <QKeyEvent>
-
 namespace brovik::app {
 
-void LowerCaseEdit::keyPressEvent(QKeyEvent* event) {
-    const QString lowered = event->text().toLower();
-    if (lowered == event->text()) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    // Shift is dropped with the capital, or the box would take it for a selection key.
-    QKeyEvent lower(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, lowered,
-                    event->isAutoRepeat(), ushort(event->count()));
-    QLineEdit::keyPressEvent(&lower);
-    event->setAccepted(lower.isAccepted());
+LowerCaseEdit::LowerCaseEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, &LowerCaseEdit::lower);
+}
+
+void LowerCaseEdit::lower(const QString& text) {
+    const QString lowered = text.toLower();
+    if (lowered == text) return;
+    const int cursor = cursorPosition();
+    setText(lowered);  // changes the text again, to one already lower case
+    setCursorPosition(std::min(cursor, int(lowered.size())));
 }
 
 }  // namespace brovik::app

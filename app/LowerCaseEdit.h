@@ -4,14 +4,15 @@
 
 namespace brovik::app {
 
-// A text box that enters every letter typed in lower case (the remark of the tickets).
+// A text box whose text is always lower case (the remark of the tickets): typing, paste,
+// drop, an input method or the program setting it.
 class LowerCaseEdit : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit LowerCaseEdit(QWidget* parent = nullptr);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+private:
+    void lower(const QString& text);
 };
 
 }  // namespace brovik::app

@@ -2,54 +2,52 @@
 
 #include "reports/PageModel.h"
 
-#include <QAbstractScrollArea>
-#include <QDialog>
+#include <QMainWindow>
 
+class QAction;
+class QComboBox;
 class QLabel;
+class QLineEdit;
 
 namespace brovik::app {
 
-// The pages one under another on a grey ground; only the pages in view are painted,
-// so a document of thousands of pages opens at once.
-class ReportPageView : public QAbstractScrollArea {
+class ReportPageView;
+
+// The preview of a generated document: a normal top-level window (it does not stay above
+// the options panel) with page navigation, zoom, printing and saving as PDF. Printing and
+// saving replay the pages the preview shows.
+class ReportPreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit ReportPageView(const reports::Document& document, QWidget* parent = nullptr);
+    // `pdfName` is the file name proposed when saving, without folder.
+    ReportPreviewWindow(const reports::Document& document, QString pdfName, QWidget* parent = nullptr);
 
-    void fitToWidth();
-    void zoomBy(double factor);
-    int currentPage() const;  // 0-based, the page at the top of the view
-
-signals:
-    void currentPageChanged(int page);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
-
-private:
-    double pageStride() const;
-    void updateScrollBars();
-
-    const reports::Document& document_;
-    double zoom_ = 0.3;  // screen pixels per report unit
-    bool fitWidth_ = true;
-};
-
-class ReportPreviewWindow : public QDialog {
-    Q_OBJECT
-public:
-    ReportPreviewWindow(const reports::Document& document, QWidget* parent = nullptr);
-
-private:
+    ReportPageView* pageView() const { return view_; }
+    // Where the save dialog opens: the user's documents folder and the proposed name.
+    QString proposedPdfPath() const;
+    // Writes the pages to `file` (".pdf" added when missing) with progress and Cancel;
+    // says in the status bar where it wrote, or shows why it could not.
+    bool savePdfTo(QString file);
     void print();
     void savePdf();
+
+private:
+    void buildNavigation(class QToolBar* tools);
+    void buildZoom(QToolBar* tools);
+    void buildOutput(QToolBar* tools);
+    QAction* addTool(QToolBar* tools, const QString& text, const QString& tip, QList<QKeySequence> keys);
     void showPage(int page);
+    void showZoom(double percent);
+    void pageTyped();
+    void zoomTyped();
+    void showFailure(const QString& title, const QString& text);
 
     const reports::Document& document_;
+    QString pdfName_;
     ReportPageView* view_;
-    QLabel* pageLabel_;
+    QLineEdit* pageBox_ = nullptr;
+    QLabel* pageTotal_ = nullptr;
+    QComboBox* zoomBox_ = nullptr;
 };
 
 }  // namespace brovik::app

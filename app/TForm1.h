@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <memory>
 
+class QTimer;
+
 namespace brovik::tickets {
 class TicketPrinting;
 }
@@ -56,10 +58,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void placeAtOuterSize();
+    void adoptFrame();
+    void runAndPreview();
 
     data::AliasSettings aliasSettings_;
     tickets::TicketSession* session_ = nullptr;
@@ -69,6 +73,8 @@ private:
     tickets::TicketRunResult lastRun_;
     bool shown_ = false;
     QMargins placedWithFrame_;
+    QTimer* frameWatch_ = nullptr;
+    int frameChecks_ = 0;
 };
 
 }  // namespace brovik::app

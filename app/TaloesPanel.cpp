@@ -4,6 +4,7 @@
 #include "app/ClickPanel.h"
 #include "app/LowerCaseEdit.h"
 #include "app/WholeNumberEdit.h"
+#include "app/WindowFont.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -114,11 +115,7 @@ void TaloesPanel::buildLabels() {
     for (const LabelItem& item : kLabels) {
         auto* label = place(new QLabel(QString::fromUtf8(item.caption), parents[item.parent]), item.name,
                             {item.left, item.top, item.width, item.height});
-        if (item.bold) {
-            QFont f = label->font();
-            f.setBold(true);
-            label->setFont(f);
-        }
+        if (item.bold) label->setFont(boldOf(label->font()));
         fitCaption(label, Qt::LeftEdge);
     }
     lbl2 = findChild<QLabel*>(QStringLiteral("lbl2"));
@@ -173,6 +170,16 @@ void TaloesPanel::buildClickPanels() {
     ImprimeTaloes = place(new ClickPanel(QString::fromUtf8("&Visualizar Impressão"), this), "ImprimeTaloes",
                           {30, 304, 135, 25});
     Cancelar = place(new ClickPanel(QStringLiteral("Voltar (ESC)"), this), "Cancelar", {169, 304, 135, 25});
+    // The strip between the click panels and the panel's bottom frame.
+    lblResultado = place(new QLabel(this), "lblResultado", {4, 330, 331, 17});
+    lblResultado->setAlignment(Qt::AlignCenter);
+}
+
+void TaloesPanel::showOutcome(const QString& text) {
+    // A long library text is cut to the strip; the whole of it stays in the tooltip.
+    lblResultado->setText(lblResultado->fontMetrics().elidedText(text, Qt::ElideRight, lblResultado->width()));
+    lblResultado->setToolTip(text);
+    lblResultado->repaint();  // the run that follows a click holds the event loop
 }
 
 void TaloesPanel::chainTabOrder() {

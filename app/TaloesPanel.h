@@ -24,6 +24,8 @@ public:
     explicit TaloesPanel(QWidget* parent = nullptr);
 
     tickets::TicketOptions values() const;
+    // The line under the two click panels saying what the last click did; empty clears it.
+    void showOutcome(const QString& text);
 
     QLineEdit* EditRemessa = nullptr;
     WholeNumberEdit* Op1 = nullptr;
@@ -44,6 +46,7 @@ public:
     WholeNumberEdit* vModul = nullptr;
     ClickPanel* ImprimeTaloes = nullptr;
     ClickPanel* Cancelar = nullptr;
+    QLabel* lblResultado = nullptr;
 
 private:
     void buildLabels();

@@ -19,6 +19,8 @@ constexpr std::array kOptions{
     OptionRow{"config", "FILE", "Read the configuration from FILE instead of Alias.ini beside the program."},
     OptionRow{"tickets-csv", "FILE", "Write the sorted ticket table as CSV to FILE, without a window."},
     OptionRow{"export", "FILE.pdf", "Write the pages of the chosen layout as PDF to FILE.pdf, without a window."},
+    OptionRow{"print", "PRINTER", "Send the pages of the chosen layout to the CUPS printer PRINTER, without a window."},
+    OptionRow{"pages", "LIST", "Only these pages of --export or --print, such as 2,5-6."},
     OptionRow{"layout", "fluxo|centralizado|colunado", "The ticket layout (default fluxo)."},
     OptionRow{"op", "A-B", "Production orders A to B (default 1-99)."},
     OptionRow{"talao", "A-B", "Ticket numbers A to B (default 1-99999999)."},
@@ -28,17 +30,18 @@ constexpr std::array kOptions{
     OptionRow{"help", nullptr, "Print this text and exit."},
     OptionRow{"version", nullptr, "Print the program's name and version and exit."},
 };
-static_assert(kOptions.size() == 11);
+static_assert(kOptions.size() == 13);
 
 constexpr const char* kExitStatuses =
-    "Exit statuses of --tickets-csv and --export:\n"
-    "  0  the file was written\n"
+    "Exit statuses of --tickets-csv, --export and --print:\n"
+    "  0  the file was written or the job sent\n"
     "  2  bad option, bad value or missing batch argument\n"
     "  3  the configuration file is missing or unreadable\n"
     "  4  the batch text is not a whole number\n"
     "  5  the database could not be reached or a query failed\n"
     "  6  the batch has no production orders\n"
-    "  7  the output file could not be written\n";
+    "  7  the output file could not be written\n"
+    "  8  the printer is unknown, disabled or does not accept jobs\n";
 
 const OptionRow* findOption(QStringView name) {
     for (const OptionRow& row : kOptions)
@@ -147,9 +150,26 @@ std::optional<CommandLineError> readTicketOptions(const QCommandLineParser& pars
 std::optional<CommandLineError> readMode(const QCommandLineParser& parser, CommandLine& cl) {
     const bool csv = parser.isSet(QStringLiteral("tickets-csv"));
     const bool pdf = parser.isSet(QStringLiteral("export"));
+    const bool print = parser.isSet(QStringLiteral("print"));
     if (csv && pdf) return refused(QStringLiteral("--tickets-csv and --export cannot be combined"));
+    if (print && (csv || pdf)) return refused(QStringLiteral("--print cannot be combined with --tickets-csv or --export"));
     if (csv) cl.mode = Mode::TicketsCsv, cl.outputFile = parser.value(QStringLiteral("tickets-csv"));
     if (pdf) cl.mode = Mode::ExportPdf, cl.outputFile = parser.value(QStringLiteral("export"));
+    if (print) cl.mode = Mode::Print, cl.printer = parser.value(QStringLiteral("print"));
+    if (print && cl.printer.trimmed().isEmpty()) return refused(QStringLiteral("--print takes a printer name"));
+    return std::nullopt;
+}
+
+// --pages, with the pages of --export or --print only.
+std::optional<CommandLineError> readPages(const QCommandLineParser& parser, CommandLine& cl) {
+    if (!parser.isSet(QStringLiteral("pages"))) return std::nullopt;
+    if (cl.mode != Mode::ExportPdf && cl.mode != Mode::Print)
+        return refused(QStringLiteral("--pages needs --export FILE.pdf or --print PRINTER"));
+    const QString list = parser.value(QStringLiteral("pages"));
+    auto parsed = reports::PageSelection::parse(list);
+    if (const auto* why = std::get_if<QString>(&parsed))
+        return refused(QStringLiteral("--pages takes a page list such as 2,5-6, not \"%1\": %2").arg(list, *why));
+    cl.pages = std::get<reports::PageSelection>(parsed);
     return std::nullopt;
 }
 
@@ -171,6 +191,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList& 
     if (parser.isSet(QStringLiteral("version"))) return cl.mode = Mode::Version, cl;
     if (parser.isSet(QStringLiteral("config"))) cl.configFile = parser.value(QStringLiteral("config"));
     if (auto e = readMode(parser, cl)) return *e;
+    if (auto e = readPages(parser, cl)) return *e;
     bool ticketOptionsGiven = false;
     if (auto e = readTicketOptions(parser, cl.options, ticketOptionsGiven)) return *e;
 
@@ -179,7 +200,7 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList& 
     if (!positional.isEmpty()) cl.launchArgument = positional.first();
     if (cl.mode == Mode::Window) {
         if (ticketOptionsGiven)
-            return refused(QStringLiteral("the ticket options need --tickets-csv FILE or --export FILE.pdf"));
+            return refused(QStringLiteral("the ticket options need --tickets-csv FILE, --export FILE.pdf or --print PRINTER"));
         return cl;
     }
     if (positional.isEmpty()) return refused(QStringLiteral("missing the batch argument (brovik:NUMBER)"));
@@ -191,8 +212,8 @@ std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList& 
 QString usageText() {
     QString text = QStringLiteral(
         "Usage: brovik [options] brovik:<batch>\n"
-        "Prints the production tickets of one batch. Without --tickets-csv or --export it opens\n"
-        "the options panel on the batch; the batch number alone works too.\n\nOptions:\n");
+        "Prints the production tickets of one batch. Without --tickets-csv, --export or --print it\n"
+        "opens the options panel on the batch; the batch number alone works too.\n\nOptions:\n");
     for (const OptionRow& row : kOptions) {
         QString left = QStringLiteral("  --") + QLatin1String(row.name);
         if (row.valueName) left += u' ' + QLatin1String(row.valueName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/PageSelection.h"
 #include "tickets/TicketOptions.h"
 
 #include <QString>
@@ -18,15 +19,18 @@ enum ExitStatus : int {
     kExitDatabase = 5,        // the database could not be reached or a query failed
     kExitNoOrders = 6,        // the batch has no production orders
     kExitOutput = 7,          // the output file could not be written
+    kExitPrinter = 8,         // the printer is unknown, disabled or refuses jobs
 };
 
 // What the program was asked to do. Window opens the options panel; the others run
 // without a window.
-enum class Mode { Window, TicketsCsv, ExportPdf, Help, Version };
+enum class Mode { Window, TicketsCsv, ExportPdf, Print, Help, Version };
 
 struct CommandLine {
     Mode mode = Mode::Window;
     QString outputFile;
+    QString printer;                            // the CUPS destination of --print
+    std::optional<reports::PageSelection> pages;  // --pages: only these pages
     std::optional<QString> configFile;
     tickets::TicketOptions options;
     QString launchArgument;  // the argument that is not an option; empty when none
@@ -37,7 +41,7 @@ struct CommandLineError {
 };
 
 // Parses the arguments after the program name. Options that only the headless modes
-// take are refused without --tickets-csv or --export. An argument that begins with a
+// take are refused without --tickets-csv, --export or --print. An argument that begins with a
 // single "-" and names no option is the launch argument ("-5" is a batch number).
 std::variant<CommandLine, CommandLineError> parseCommandLine(const QStringList& arguments);
 

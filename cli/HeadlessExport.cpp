@@ -5,6 +5,7 @@
 #include "firebird/ClientError.h"
 #include "remessa/AliasConfiguration.h"
 #include "reports/PdfExport.h"
+#include "tickets/DocumentPrinting.h"
 #include "tickets/TicketCsv.h"
 #include "tickets/TicketPrinting.h"
 #include "tickets/TicketSession.h"
@@ -37,25 +38,58 @@ HeadlessOutcome writeTickets(tickets::TicketSession& session, const tickets::Tic
     return {kExitOk, summary(result, rows, file)};
 }
 
-// The pages of the run's layout, generated as the preview would, written as PDF.
+// The stubs the layouts printed without a barcode, for stderr.
+QStringList refusedNotes(const tickets::TicketPrinting& printing) {
+    QStringList notes;
+    for (const reports::RefusedStub& stub : printing.layouts.values.refused)
+        notes << QStringLiteral("ticket %1, sector %2: printed without a barcode (\"%3\": %4)")
+                     .arg(stub.ticket)
+                     .arg(stub.sector, stub.text, stub.message);
+    return notes;
+}
+
+HeadlessOutcome exportPages(const reports::Document& pages, const std::vector<int>& selected, const QString& file) {
+    QString error;
+    if (reports::writePdf(pages, file, {selected, nullptr}, &error) != reports::PdfOutcome::Written)
+        return failure(kExitOutput, QStringLiteral("cannot write %1").arg(error));
+    return {kExitOk, file};
+}
+
+HeadlessOutcome printPages(const reports::Document& pages, const CommandLine& commandLine) {
+    using Status = tickets::PrintOutcome::Status;
+    const tickets::PrintOutcome sent =
+        tickets::printDocument(pages, {commandLine.printer, commandLine.pages.value_or(reports::PageSelection{})});
+    switch (sent.status) {
+    case Status::Sent: return {kExitOk, commandLine.printer};
+    case Status::PrinterProblem: return failure(kExitPrinter, sent.error);
+    case Status::NoPages: return failure(kExitUsage, QStringLiteral("--pages: %1").arg(sent.error));
+    case Status::Failed:
+    case Status::Cancelled: break;
+    }
+    return failure(kExitOutput, QStringLiteral("cannot write the pages for the printer: %1").arg(sent.error));
+}
+
+// The pages of the run's layout, generated as the preview would, written as PDF or sent
+// to the printer: every page, or those of --pages.
 HeadlessOutcome writePages(tickets::TicketSession& session, const tickets::TicketRunResult& result,
                            const CommandLine& commandLine) {
     const reports::FixedBarcodePanel panel = tickets::barcodeSettingsOf(commandLine.options);
     tickets::TicketPrinting printing(session, panel);
     const int rows = session.tables.RxTalao.recordCount();
     const reports::Document pages = printing.prepare(result).Generate().document;
-    QString error;
-    if (!reports::exportPdf(pages, commandLine.outputFile, &error))
-        return failure(kExitOutput, QStringLiteral("cannot write %1").arg(error));
-    HeadlessOutcome outcome{kExitOk, QStringLiteral("%1 tickets, %2 stubs, %3 pages -> %4")
-                                         .arg(result.tickets)
-                                         .arg(rows)
-                                         .arg(pages.pages.size())
-                                         .arg(commandLine.outputFile)};
-    for (const reports::RefusedStub& stub : printing.layouts.values.refused)
-        outcome.notes << QStringLiteral("ticket %1, sector %2: printed without a barcode (\"%3\": %4)")
-                             .arg(stub.ticket)
-                             .arg(stub.sector, stub.text, stub.message);
+    const reports::PageSelection selection = commandLine.pages.value_or(reports::PageSelection{});
+    const std::vector<int> selected = selection.pagesOf(int(pages.pages.size()));
+    if (selected.empty())
+        return failure(kExitUsage, QStringLiteral("--pages: %1").arg(tickets::noPagesText(selection, int(pages.pages.size()))));
+    HeadlessOutcome outcome = commandLine.mode == Mode::Print ? printPages(pages, commandLine)
+                                                              : exportPages(pages, selected, commandLine.outputFile);
+    if (outcome.status != kExitOk) return outcome;
+    outcome.line = QStringLiteral("%1 tickets, %2 stubs, %3 pages -> %4")
+                       .arg(result.tickets)
+                       .arg(rows)
+                       .arg(selected.size())
+                       .arg(outcome.line);
+    outcome.notes = refusedNotes(printing);
     return outcome;
 }
 
@@ -66,7 +100,7 @@ HeadlessOutcome exportTickets(const CommandLine& commandLine, const data::AliasS
         if (result.outcome == tickets::TicketRunResult::Outcome::NoOrders)
             return failure(kExitNoOrders,
                            QStringLiteral("batch %1 has no production orders").arg(commandLine.options.batchText));
-        if (commandLine.mode == Mode::ExportPdf) return writePages(session, result, commandLine);
+        if (commandLine.mode != Mode::TicketsCsv) return writePages(session, result, commandLine);
         return writeTickets(session, result, commandLine.outputFile);
     } catch (const tickets::BatchTextError&) {
         return failure(kExitBatchText,
@@ -84,6 +118,10 @@ HeadlessOutcome runHeadless(const CommandLine& commandLine, const QString& alias
     fmt::applyRegionalSettings();
     const std::optional<data::AliasSettings> settings = data::readAliasSettings(aliasIniPath);
     if (!settings) return failure(kExitConfiguration, QStringLiteral("cannot read the configuration %1").arg(aliasIniPath));
+    // A printer that cannot take the job is known before the database is read.
+    if (commandLine.mode == Mode::Print)
+        if (const QString problem = tickets::cups::problemWith(commandLine.printer); !problem.isEmpty())
+            return failure(kExitPrinter, problem);
     return exportTickets(commandLine, *settings);
 }
 

@@ -17,7 +17,7 @@ struct HeadlessOutcome {
 
 // Runs the ticket run without a window and writes the sorted ticket table (--tickets-csv)
 // or the pages of the chosen layout (--export) to the output file, which appears only
-// when everything succeeded.
+// when everything succeeded, or sends those pages to a CUPS printer as one job (--print).
 // `aliasIniPath` is the configuration to read.
 HeadlessOutcome runHeadless(const CommandLine& commandLine, const QString& aliasIniPath);
 

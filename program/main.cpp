@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     case cli::Mode::Version: std::printf("%s\n", app::kCaption); return cli::kExitOk;
     case cli::Mode::Window: return app::runWindow(argc, argv, {commandLine.launchArgument, commandLine.configFile});
     case cli::Mode::TicketsCsv:
-    case cli::Mode::ExportPdf: break;
+    case cli::Mode::ExportPdf:
+    case cli::Mode::Print: break;
     }
     return cli::runHeadlessProgram(argc, argv, commandLine);
 }

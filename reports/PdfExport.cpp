@@ -7,21 +7,27 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <numeric>
 
 namespace brovik::reports {
 namespace {
 
 constexpr int kPdfResolution = 1200;
 
-
-bool fail(QString* error, const QString& text) {
+PdfOutcome fail(QString* error, const QString& text) {
     if (error) *error = text;
-    return false;
+    return PdfOutcome::Failed;
 }
 
 }  // namespace
 
-bool exportPdf(const Document& document, const QString& fileName, QString* error) {
+std::vector<int> allPages(const Document& document) {
+    std::vector<int> pages(document.pages.size());
+    std::iota(pages.begin(), pages.end(), 0);
+    return pages;
+}
+
+PdfOutcome writePdf(const Document& document, const QString& fileName, const PdfPages& job, QString* error) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) return fail(error, QStringLiteral("%1: %2").arg(fileName, file.errorString()));
     {
@@ -33,14 +39,20 @@ bool exportPdf(const Document& document, const QString& fileName, QString* error
         QPainter painter;
         if (!painter.begin(&writer)) return fail(error, QStringLiteral("%1: cannot start the PDF").arg(fileName));
         PagePainter pages(painter, document, kPdfBarDotsPerInch);
-        for (std::size_t i = 0; i < document.pages.size(); ++i) {
+        const int total = int(job.pages.size());
+        for (int i = 0; i < total; ++i) {
             if (i > 0) writer.newPage();
-            pages.paint(document.pages[i]);
+            pages.paint(document.pages.at(std::size_t(job.pages[std::size_t(i)])));
+            if (job.progress && !job.progress->pageWritten(i + 1, total)) return PdfOutcome::Cancelled;
         }
         painter.end();
     }
     if (!file.commit()) return fail(error, QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-    return true;
+    return PdfOutcome::Written;
+}
+
+bool exportPdf(const Document& document, const QString& fileName, QString* error) {
+    return writePdf(document, fileName, {allPages(document), nullptr}, error) == PdfOutcome::Written;
 }
 
 }  // namespace brovik::reports

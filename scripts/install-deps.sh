@@ -8,8 +8,10 @@ packages=(
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils firebird3.0-server
   fonts-liberation
   libgtest-dev googletest
-  zbar-tools zint poppler-utils ghostscript
-  xvfb xauth
+  zbar-tools zint poppler-utils
+  xvfb xauth openbox x11-utils xdotool
+  cups cups-daemon cups-client cups-filters libcups2-dev ghostscript
+  qt6-translations-l10n fonts-wine
   xdg-utils desktop-file-utils
   clang libclang-rt-14-dev
 )

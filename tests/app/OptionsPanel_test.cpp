@@ -8,6 +8,8 @@
 #include "support/TestPaths.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -129,6 +131,30 @@ TEST_F(OptionsPanel, RemarkEntersLowerCase) {
     QTest::keyClicks(panel->edtObservacao, "A");
     EXPECT_EQ(panel->edtObservacao->text(), QString::fromUtf8("urgente ja 12 ça"));
     EXPECT_EQ(form->panelValues().remark, QString::fromUtf8("urgente ja 12 ça"));
+}
+
+// Every way text reaches the remark lowers it, with the cursor where the text went in.
+TEST_F(OptionsPanel, RemarkLowersPasteInputMethodAndCode) {
+    LowerCaseEdit* remark = panel->edtObservacao;
+    remark->setFocus();
+    QTest::keyClicks(remark, "lote ");
+    QApplication::clipboard()->setText(QString::fromUtf8("URGENTE ÇÃO"));
+    remark->paste();
+    EXPECT_EQ(remark->text(), QString::fromUtf8("lote urgente ção"));
+    EXPECT_EQ(remark->cursorPosition(), remark->text().size());
+
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral(" XY"));
+    QApplication::sendEvent(remark, &composed);
+    EXPECT_EQ(remark->text(), QString::fromUtf8("lote urgente ção xy"));
+
+    remark->setCursorPosition(4);
+    QTest::keyClicks(remark, "S");  // typed in the middle: the cursor stays after it
+    EXPECT_EQ(remark->text(), QString::fromUtf8("lotes urgente ção xy"));
+    EXPECT_EQ(remark->cursorPosition(), 5);
+
+    remark->setText(QStringLiteral("Caixa ALTA"));
+    EXPECT_EQ(form->panelValues().remark, "caixa alta");
 }
 
 TEST_F(OptionsPanel, BarcodeFreeTextSelectsNoEntry) {
