@@ -36,6 +36,21 @@ IAttachment* Connection::attachment() {
     return attachment_;
 }
 
+void Connection::reattachIfLost() {
+    if (!attachment_) return;
+    try {
+        fb::call([&](ThrowStatusWrapper* st) { attachment_->ping(st); });
+        return;
+    } catch (const IBError& lost) {
+        close();
+        try {
+            open();
+        } catch (const IBError&) {
+            throw lost;
+        }
+    }
+}
+
 void Connection::close() {
     if (!attachment_) return;
     // Copies: a client may unregister itself while closing.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "data/Query.h"
+
+namespace brovik::data {
+
+// The rows a per-key query gives for every key of a batch, read in one execution: an
+// EXECUTE BLOCK loops over the keys and runs the query's own text for each, so the rows,
+// their values and their order are the query's. `keySql` selects one column per named
+// parameter of the query, in the order the query first names them, and may use the
+// parameter ":Batch". Keys without rows are kept, empty. Raises DataError when the
+// block cannot be prepared or run (the caller then runs the query key by key).
+PrefetchedRows readSetWise(Query& perKey, const QString& keySql, qint64 batch);
+
+// The block's text, for a query whose statement is prepared.
+QString setWiseSql(Query& perKey, const QString& keySql);
+
+}  // namespace brovik::data
