@@ -1,5 +1,6 @@
 // The large-batch benchmark: every figure next to its floor or target, measured in one run.
-//   scripts/bench.sh [embedded] [server] [pages] [memory]     (all sections when none is named)
+//   scripts/bench.sh [embedded] [server] [latency] [compression] [pages] [memory]
+//   (all sections when none is named)
 #include "BenchClock.h"
 #include "LargeBatch.h"
 #include "PageBench.h"
@@ -7,6 +8,7 @@
 #include "TicketBench.h"
 
 #ifdef BENCH_HAS_TEST_SERVER
+#include "LatencyBench.h"
 #include "support/TestServer.h"
 #endif
 
@@ -67,6 +69,22 @@ void benchServer(const QString& database) {
 #endif
 }
 
+void benchLinks(const QString& database, bool latency, bool compression) {
+#ifdef BENCH_HAS_TEST_SERVER
+    if (latency) {
+        printLine(QStringLiteral("== Through a delay proxy, %1").arg(kFlowBatch.describe()));
+        benchLatency(database);
+    }
+    if (compression) {
+        printLine(QStringLiteral("== Wire compression, %1").arg(kFlowBatch.describe()));
+        benchCompression(database);
+    }
+#else
+    Q_UNUSED(database);
+    if (latency || compression) printLine(QStringLiteral("delay proxy: skipped (built without the test fixtures)"));
+#endif
+}
+
 void printPages(const QString& layout, TicketFigures& f) {
     const PageFigures& p = f.pages;
     const QString pdfName = QStringLiteral(BENCH_BINARY_DIR "/bench-data/bench.pdf");
@@ -103,6 +121,7 @@ int main(int argc, char** argv) {
         if (wanted("embedded") || wanted("server")) printLine(QStringLiteral("== The ticket run, %1").arg(kFlowBatch.describe()));
         if (wanted("embedded")) benchRun(flowDb, QStringLiteral("embedded"), 2.0);
         if (wanted("server")) benchServer(flowDb);
+        benchLinks(flowDb, wanted("latency"), wanted("compression"));
         if (wanted("pages")) {
             printLine(QStringLiteral("== Pages, %1, embedded").arg(kFlowBatch.describe()));
             benchLayouts(flowDb, kRepeats, printPages);

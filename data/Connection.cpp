@@ -26,6 +26,7 @@ void Connection::open() {
         if (!role.isEmpty()) dpb->insertString(st, isc_dpb_sql_role_name, role.constData());
         dpb->insertString(st, isc_dpb_lc_ctype, "WIN1252");
         dpb->insertInt(st, isc_dpb_sql_dialect, 3);
+        if (params_.wireCompression) dpb->insertString(st, isc_dpb_config, "WireCompression=true");
         fb::Ref<IProvider> provider(fb::master()->getDispatcher());
         return provider->attachDatabase(st, path.constData(), dpb->getBufferLength(st), dpb->getBuffer(st));
     });

@@ -18,6 +18,7 @@ struct ConnectionParams {
     QString user = QStringLiteral("SYSDBA");
     QString password = QStringLiteral("plumtrace");
     QString role = QStringLiteral("rdb$admin");
+    bool wireCompression = false;  // asks a remote server to compress what it sends
 };
 
 // Something that lives on a connection and must let go of it when the connection closes

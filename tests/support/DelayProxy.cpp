@@ -85,6 +85,7 @@ DelayProxy::DelayProxy(int targetPort, Link link) : targetPort_(targetPort), lin
         return;
     }
     port_ = ntohs(a.sin_port);
+    running_ = true;
     thread_ = std::thread([this] { serve(); });
 }
 
@@ -154,7 +155,7 @@ void DelayProxy::serve() {
         const Clock::time_point now = Clock::now();
         if (now >= end) break;
         std::vector<pollfd> fds{{wakeFd_[0], POLLIN, 0}};
-        if (accepted < link_.maxConnections) fds.push_back({listenFd_, POLLIN, 0});
+        fds.push_back({listenFd_, POLLIN, 0});
         Clock::time_point wake = std::min(end, now + std::chrono::milliseconds(100));
         for (Pair& p : pairs)
             for (Direction* d : {&p.up, &p.down}) {
@@ -166,9 +167,12 @@ void DelayProxy::serve() {
         const timespec timeout{static_cast<time_t>(wait / 1000000000), static_cast<long>(wait % 1000000000)};
         if (::ppoll(fds.data(), fds.size(), &timeout, nullptr) < 0 && errno != EINTR) break;
         if (fds[0].revents) break;
-        if (accepted < link_.maxConnections && (fds[1].revents & POLLIN)) {
+        if (fds[1].revents & POLLIN) {
             const int client = ::accept(listenFd_, nullptr, nullptr);
-            if (client >= 0) {
+            // Past the limit a client is hung up on at once rather than left waiting.
+            if (client >= 0 && accepted >= link_.maxConnections) {
+                ::close(client);
+            } else if (client >= 0) {
                 ++accepted;
                 const int server = ::socket(AF_INET, SOCK_STREAM, 0);
                 const sockaddr_in target = loopback(targetPort_);
@@ -194,6 +198,7 @@ void DelayProxy::serve() {
     }
     pairs.clear();
     ::close(listenFd_);
+    running_ = false;
 }
 
 }  // namespace brovik::test

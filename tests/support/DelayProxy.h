@@ -27,7 +27,8 @@ public:
     DelayProxy(const DelayProxy&) = delete;
     DelayProxy& operator=(const DelayProxy&) = delete;
 
-    bool listening() const { return listenFd_ >= 0; }
+    // False once its lifetime is over (or it could not listen).
+    bool running() const { return running_.load(); }
     int port() const { return port_; }
     // Bursts the clients sent after an answer: the round trips they waited for.
     long roundTrips() const { return roundTrips_.load(); }
@@ -42,6 +43,7 @@ private:
     int listenFd_ = -1;
     int port_ = 0;
     int wakeFd_[2] = {-1, -1};
+    std::atomic<bool> running_{false};
     std::atomic<long> roundTrips_{0};
     std::atomic<long> bytesToClients_{0};
     std::thread thread_;
