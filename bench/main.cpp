@@ -39,8 +39,9 @@ RunFigures best(F measure) {
 void benchRun(const QString& where, const QString& how, double target) {
     const RunFigures floor = best([&] { return timeJoinFloor(where); });
     const RunFigures run = best([&] { return timeTicketRun(where); });
-    // Every ticket of this batch re-queries its route and, its colour differing from the
-    // previous ticket's, its product codes.
+    // What the per-ticket reads would cost in round trips alone: every ticket of this batch
+    // would re-query its route and, its colour differing from the previous ticket's, its
+    // product codes.
     const int executions = 2 * kFlowBatch.orders * kFlowBatch.ticketsPerOrder;
     const RunFigures trips = best([&] { return timeRoundTrips(where, executions); });
     printSeconds(QStringLiteral("join floor, %1 (%2 rows)").arg(how).arg(floor.rows), floor.time);

@@ -15,11 +15,11 @@ namespace brovik::data {
 
 class Query;
 class Statement;
+class Transaction;
 
 // Rows of one statement read ahead for many parameter sets at once: for each set (its
 // Statement::paramKey), the raw rows the statement gives for it, in its order.
 using PrefetchedRows = QHash<QByteArray, std::vector<std::vector<Value>>>;
-class Transaction;
 
 // A handle on one named parameter of a query; the value is converted to the type the
 // statement declares when the query opens.
@@ -73,7 +73,6 @@ public:
     // statement; any other parameters run it. Kept until cleared or the connection closes.
     void setPrefetched(PrefetchedRows rows) { prefetched_ = std::move(rows); }
     void clearPrefetched() { prefetched_ = {}; }
-    const PrefetchedRows& prefetched() const { return prefetched_; }
 
 private:
     friend class Param;

@@ -6,6 +6,7 @@
 #include "data/Value.h"
 
 #include <QSet>
+#include <algorithm>
 #include <array>
 
 namespace brovik::data {
@@ -74,8 +75,6 @@ QStringList keyDeclarations(const ParsedSql& parsed, const Statement& st) {
     return out;
 }
 
-}  // namespace
-
 QString setWiseSql(Query& perKey, const QString& keySql) {
     Statement& st = perKey.prepare();
     const ParsedSql& parsed = perKey.parsedSql();
@@ -107,6 +106,8 @@ QString setWiseSql(Query& perKey, const QString& keySql) {
         QStringLiteral("END"),
     }.join(u'\n');
 }
+
+}  // namespace
 
 PrefetchedRows readSetWise(Query& perKey, const QString& keySql, qint64 batch) {
     const QString sql = setWiseSql(perKey, keySql);

@@ -12,7 +12,4 @@ namespace brovik::data {
 // block cannot be prepared or run (the caller then runs the query key by key).
 PrefetchedRows readSetWise(Query& perKey, const QString& keySql, qint64 batch);
 
-// The block's text, for a query whose statement is prepared.
-QString setWiseSql(Query& perKey, const QString& keySql);
-
 }  // namespace brovik::data
