@@ -9,7 +9,6 @@ BarcodeStandardBox::BarcodeStandardBox(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);  // typed text never becomes an entry
     setMaxVisibleItems(int(kBarcodeStandards.size()));
     for (const char* entry : kBarcodeStandards) addItem(QString::fromLatin1(entry));
-    setCurrentIndex(0);
     // Show an entry from its start: the number is what tells the entries apart.
     connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->setCursorPosition(0); });
     lineEdit()->setCursorPosition(0);

@@ -2,7 +2,6 @@
 
 #include "app/TaloesPanel.h"
 #include "reports/TicketLayouts.h"
-#include "tickets/TicketOptions.h"
 
 namespace brovik::app {
 
@@ -18,10 +17,5 @@ public:
 private:
     const TaloesPanel& panel_;
 };
-
-// The headless export's fixed choices.
-inline reports::FixedBarcodePanel barcodeSettingsOf(const tickets::TicketOptions& options) {
-    return reports::FixedBarcodePanel(options.barcodeEntry, options.ratio, options.modul);
-}
 
 }  // namespace brovik::app

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace brovik::app {
 
-// The running program's file, known before the application object exists.
-QString executablePath();
+// What the window takes from the command line.
+struct WindowArguments {
+    QString launchArgument;
+    std::optional<QString> configFile;  // Alias.ini beside the executable when unset
+};
 
-// The whole program: start-up, the message loop, the end. Returns the exit status.
-int runBrovik(int argc, char** argv);
+// The window program: start-up, the message loop, the end. Returns the exit status.
+int runWindow(int argc, char** argv, const WindowArguments& arguments);
 
 }  // namespace brovik::app

@@ -2,11 +2,11 @@
 
 #include "app/AppInfo.h"
 #include "app/ClickPanel.h"
-#include "app/HeadlessOptions.h"
+#include "tickets/LaunchArgument.h"
 #include "app/PanelBarcodeSettings.h"
 #include "app/ReportPreview.h"
 #include "app/TaloesPanel.h"
-#include "app/TicketPrinting.h"
+#include "tickets/TicketPrinting.h"
 
 #include <QLineEdit>
 #include <QScreen>
@@ -54,7 +54,7 @@ tickets::TicketOptions TForm1::panelValues() const { return pTaloes->values(); }
 void TForm1::FormCreate(const QString& launchArgument) {
     // The window comes up whatever the argument holds.
     try {
-        const QString batch = batchTextFromLaunchArgument(launchArgument);
+        const QString batch = tickets::batchTextFromLaunchArgument(launchArgument);
         if (!batch.isEmpty()) pTaloes->EditRemessa->setText(batch);
     } catch (...) {
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/AliasSettings.h"
+#include "remessa/AliasSettings.h"
 #include "tickets/TicketOptions.h"
 #include "tickets/TicketSession.h"
 
@@ -8,10 +8,14 @@
 #include <QWidget>
 #include <memory>
 
+namespace brovik::tickets {
+class TicketPrinting;
+}
+
 namespace brovik::app {
 
+using tickets::TicketPrinting;
 class TaloesPanel;
-class TicketPrinting;
 class PanelBarcodeSettings;
 class ReportPreview;
 

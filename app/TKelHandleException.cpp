@@ -1,8 +1,9 @@
 #include "app/TKelHandleException.h"
 
-#include "data/Win1252.h"
-#include "data/DataError.h"
-#include "data/Format.h"
+#include "firebird/Win1252.h"
+#include "dataset/DataError.h"
+#include "firebird/ClientError.h"
+#include "dataset/Format.h"
 
 #include <QApplication>
 #include <QFile>
@@ -40,6 +41,8 @@ std::pair<QString, QString> formOf(const QObject* sender) {
 FailureInfo FailureInfo::of(const std::exception& failure) {
     if (const auto* data = dynamic_cast<const data::DataError*>(&failure))
         return {QString::fromLatin1(data->className()), data->message()};
+    if (const auto* client = dynamic_cast<const data::ClientError*>(&failure))
+        return {QString::fromLatin1(client->className()), client->message()};
     return {QStringLiteral("Exception"), QString::fromUtf8(failure.what())};
 }
 

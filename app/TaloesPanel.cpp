@@ -17,6 +17,12 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
+// What the panel shows at start: the defaults the command line uses too.
+const tickets::TicketOptions& initialValues() {
+    static const tickets::TicketOptions initial;
+    return initial;
+}
+
 struct LabelItem {
     const char* name;
     int parent;  // 0 the panel, 1 pOrdem, 2 Panel18
@@ -120,32 +126,47 @@ void TaloesPanel::buildLabels() {
 }
 
 void TaloesPanel::buildRanges() {
-    EditRemessa = place(new QLineEdit(QStringLiteral("128693"), this), "EditRemessa", {271, 5, 58, 21});
-    Op1 = wholeNumber(this, "Op1", {137, 28, 32, 21}, "00", 1, 1);
-    Op2 = wholeNumber(this, "Op2", {190, 28, 31, 21}, "00", std::nullopt, 99);
-    Tl1 = wholeNumber(this, "Tl1", {137, 54, 68, 21}, "0000000", 1, 1);
-    Tl2 = wholeNumber(this, "Tl2", {231, 54, 68, 21}, "0000000", std::nullopt, 99999999);
-    vRatio = wholeNumber(this, "vRatio", {111, 277, 20, 21}, "0", 1, 3);
-    vModul = wholeNumber(this, "vModul", {132, 277, 20, 21}, "0", std::nullopt, 1);
+    const tickets::TicketOptions& initial = initialValues();
+    EditRemessa = place(new QLineEdit(initial.batchText, this), "EditRemessa", {271, 5, 58, 21});
+    Op1 = wholeNumber(this, "Op1", {137, 28, 32, 21}, "00", 1, initial.op1);
+    Op2 = wholeNumber(this, "Op2", {190, 28, 31, 21}, "00", std::nullopt, initial.op2);
+    Tl1 = wholeNumber(this, "Tl1", {137, 54, 68, 21}, "0000000", 1, initial.tl1);
+    Tl2 = wholeNumber(this, "Tl2", {231, 54, 68, 21}, "0000000", std::nullopt, initial.tl2);
+    vRatio = wholeNumber(this, "vRatio", {111, 277, 20, 21}, "0", 1, initial.ratio);
+    vModul = wholeNumber(this, "vModul", {132, 277, 20, 21}, "0", std::nullopt, initial.modul);
     vRatio->hide();
     vModul->hide();
 }
 
 void TaloesPanel::buildRadioGroups() {
+    const tickets::TicketOptions& initial = initialValues();
     Crescente = radio(pOrdem, "Crescente", {130, 23, 66, 17}, "Crescente");
     Decrescente = radio(pOrdem, "Decrescente", {210, 23, 79, 17}, "Decrescente");
-    Crescente->setChecked(true);
+    (initial.decrescente ? Decrescente : Crescente)->setChecked(true);
     Decrescente->hide();
     TF = radio(Panel18, "TF", {67, 23, 129, 17}, "Com Fluxo de Produção");
     Centralizado = radio(Panel18, "Centralizado", {75, 41, 121, 17}, "Centralizado na Folha");
     Colunado = radio(Panel18, "Colunado", {69, 59, 127, 17}, "Três Colunas por Folha");
-    TF->setChecked(true);
+    radioOf(initial.layout)->setChecked(true);
+}
+
+QRadioButton* TaloesPanel::radioOf(tickets::Layout layout) const {
+    using tickets::Layout;
+    switch (layout) {
+    case Layout::Flow: return TF;
+    case Layout::Centred: return Centralizado;
+    case Layout::Columns: return Colunado;
+    }
+    return TF;
 }
 
 void TaloesPanel::buildRemarkAndBarcode() {
+    const tickets::TicketOptions& initial = initialValues();
     edtObservacao = place(new LowerCaseEdit(this), "edtObservacao", {74, 224, 250, 21});
+    edtObservacao->setText(initial.remark);
     makeFlat(edtObservacao);
     cbbPadraoCodBar = place(new BarcodeStandardBox(this), "cbbPadraoCodBar", {110, 251, 147, 21});
+    cbbPadraoCodBar->setCurrentIndex(initial.barcodeEntry);
 }
 
 void TaloesPanel::buildClickPanels() {
@@ -169,7 +190,7 @@ tickets::TicketOptions TaloesPanel::values() const {
     v.tl1 = Tl1->value();
     v.tl2 = Tl2->value();
     v.decrescente = Decrescente->isChecked();
-    v.layout = Centralizado->isChecked() ? Layout::Centralizado : Colunado->isChecked() ? Layout::Colunado : Layout::Fluxo;
+    v.layout = Centralizado->isChecked() ? Layout::Centred : Colunado->isChecked() ? Layout::Columns : Layout::Flow;
     v.remark = edtObservacao->text();
     v.barcodeEntry = cbbPadraoCodBar->selectedIndex();
     // A box holds 64 bits; the drawing takes int.

@@ -49,6 +49,7 @@ private:
     void buildLabels();
     void buildRanges();
     void buildRadioGroups();
+    QRadioButton* radioOf(tickets::Layout layout) const;
     void buildRemarkAndBarcode();
     void buildClickPanels();
     void chainTabOrder();

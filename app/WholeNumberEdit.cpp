@@ -1,6 +1,6 @@
 #include "app/WholeNumberEdit.h"
 
-#include "data/Format.h"
+#include "dataset/Format.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // Drawing of the encoder's pattern on a paint surface.
-#include "barcode/BarcodeTypeInfo.h"
+#include "barcode/Symbology.h"
 #include "barcode/PatternAlphabet.h"
 #include "barcode/TBarcodeEncoder.h"
 

@@ -11,11 +11,6 @@ namespace brovik::barcode {
 enum class DigitSet { L, G, R };
 void appendEanDigit(std::string& pattern, char digit, DigitSet set);
 
-struct CheckSetting {
-    bool checksum;
-    TCheckSumMethod method;
-};
-
 // Too long a text raises EBarcodeError ("Invalid Text len (EAN8)" / "(EAN13)").
 std::string encodeEan8(std::string_view digits, CheckSetting check);
 std::string encodeEan13(std::string_view digits, CheckSetting check);

@@ -1,48 +1,14 @@
 #include "barcode/TBarcodeEncoder.h"
 
-#include "barcode/BarcodeTypeInfo.h"
-#include "barcode/Codabar.h"
-#include "barcode/Code128.h"
-#include "barcode/Code39.h"
-#include "barcode/Code93.h"
+#include "barcode/Symbology.h"
 #include "barcode/EBarcodeError.h"
-#include "barcode/EanUpc.h"
-#include "barcode/Msi.h"
 #include "barcode/PatternAlphabet.h"
-#include "barcode/PostNet.h"
-#include "barcode/TwoOfFive.h"
-#include "barcode/UpcSupplement.h"
 
 #include <cmath>
 #include <cstdlib>
-#include <optional>
 
 namespace brovik::barcode {
 namespace {
-
-struct RatioRange {
-    double low, high;
-};
-
-std::optional<RatioRange> ratioRange(TBarcodeType type) {
-    using enum TBarcodeType;
-    switch (type) {
-        case bcCode_2_5_matrix: return RatioRange{2.25, 3.0};
-        case bcCode_2_5_interleaved:
-        case bcCode_2_5_industrial:
-        case bcCode39:
-        case bcCode39Extended:
-        case bcCodeCodabar:
-        case bcCodeEAN8:
-        case bcCodeEAN13:
-        case bcCodeUPC_A:
-        case bcCodeUPC_E0:
-        case bcCodeUPC_E1:
-        case bcCodeUPC_Supp2:
-        case bcCodeUPC_Supp5: return RatioRange{2.0, 3.0};
-        default: return std::nullopt;
-    }
-}
 
 bool isBlankOrControl(QChar c) { return c.unicode() <= ' '; }
 
@@ -52,30 +18,6 @@ QString trimmed(const QString& text) {
     while (from < to && isBlankOrControl(text[from])) ++from;
     while (to > from && isBlankOrControl(text[to - 1])) --to;
     return text.mid(from, to - from);
-}
-
-// Symbologies whose tables are written in module widths 1..4: any ratio but 2 would
-// distort every character beyond what a scanner reads.
-bool hasModuleWidths(TBarcodeType type) {
-    using enum TBarcodeType;
-    switch (type) {
-        case bcCode128A:
-        case bcCode128B:
-        case bcCode128C:
-        case bcCode93:
-        case bcCode93Extended:
-        case bcCodeEAN8:
-        case bcCodeEAN13:
-        case bcCodeUPC_A:
-        case bcCodeUPC_E0:
-        case bcCodeUPC_E1:
-        case bcCodeUPC_Supp2:
-        case bcCodeUPC_Supp5:
-        case bcCodeEAN128A:
-        case bcCodeEAN128B:
-        case bcCodeEAN128C: return true;
-        default: return false;
-    }
 }
 
 void padToEven(std::string& digits) {
@@ -117,7 +59,7 @@ void TBarcodeEncoder::SetShowTextFont(const TBarcodeFont& value) {
 }
 
 void TBarcodeEncoder::applyRatioLimits() {
-    const auto range = ratioRange(typ_);
+    const auto& range = symbology(typ_).ratio;
     if (!range) return;
     if (ratio_ < range->low)
         SetRatio(range->low);
@@ -126,7 +68,7 @@ void TBarcodeEncoder::applyRatioLimits() {
 }
 
 void TBarcodeEncoder::computeCells() {
-    const double ratio = hasModuleWidths(typ_) ? 2.0 : ratio_;
+    const double ratio = symbology(typ_).fixedModuleWidths ? 2.0 : ratio_;
     const int wide = static_cast<int>(std::nearbyint(modul_ * ratio));
     modules_ = {modul_, wide, wide * 3 / 2, wide * 2};
 }
@@ -145,59 +87,13 @@ std::string TBarcodeEncoder::checkedDigits() {
 }
 
 std::string TBarcodeEncoder::encode() {
-    using enum TBarcodeType;
+    const Symbology& s = symbology(typ_);
     std::string digits;
-    if (barcodeDigitsOnly(typ_)) digits = checkedDigits();
-    const CheckSetting check{checksum_, checkSumMethod_};
-    std::string pattern;
-    bool writeBack = false;
-    switch (typ_) {
-        case bcCode_2_5_interleaved:
-            // An odd count would leave the last digit without a partner.
-            padToEven(digits);
-            writeBack = true;
-            pattern = encodeInterleaved2of5(digits);
-            break;
-        case bcCode_2_5_industrial: pattern = encodeIndustrial2of5(digits); break;
-        case bcCode_2_5_matrix: pattern = encodeMatrix2of5(digits); break;
-        case bcCode39: pattern = encodeCode39(text_, checksum_); break;
-        case bcCode39Extended: pattern = encodeCode39Extended(text_, checksum_); break;
-        case bcCode128A: pattern = encodeCode128(text_, Code128Set::A, false); break;
-        case bcCode128B: pattern = encodeCode128(text_, Code128Set::B, false); break;
-        case bcCode128C:
-        case bcCodeEAN128C:
-            padToEven(digits);
-            writeBack = true;
-            pattern = encodeCode128(QString::fromLatin1(digits), Code128Set::C, typ_ == bcCodeEAN128C);
-            break;
-        case bcCode93: pattern = encodeCode93(text_); break;
-        case bcCode93Extended: pattern = encodeCode93Extended(text_); break;
-        case bcCodeMSI: pattern = encodeMsi(digits); break;
-        case bcCodePostNet: pattern = encodePostNet(digits); break;
-        case bcCodeCodabar: pattern = encodeCodabar(text_); break;
-        case bcCodeEAN8: pattern = encodeEan8(digits, check); break;
-        case bcCodeEAN13: pattern = encodeEan13(digits, check); break;
-        case bcCodeUPC_A:
-            pattern = encodeUpcA(digits, check);
-            writeBack = true;
-            break;
-        case bcCodeUPC_E0:
-        case bcCodeUPC_E1:
-            pattern = encodeUpcE(digits, typ_ == bcCodeUPC_E1 ? 1 : 0, check);
-            writeBack = true;
-            break;
-        case bcCodeUPC_Supp2:
-            pattern = encodeUpcSupplement2(digits);
-            writeBack = true;
-            break;
-        case bcCodeUPC_Supp5:
-            pattern = encodeUpcSupplement5(digits);
-            writeBack = true;
-            break;
-        case bcCodeEAN128A: pattern = encodeCode128(text_, Code128Set::A, true); break;
-        case bcCodeEAN128B: pattern = encodeCode128(text_, Code128Set::B, true); break;
-    }
-    if (writeBack) text_ = QString::fromLatin1(digits);
+    if (s.digitsOnly) digits = checkedDigits();
+    if (s.evenPadding) padToEven(digits);
+    EncodeInput input{text_, digits, {checksum_, checkSumMethod_}};
+    std::string pattern = s.encode(input);
+    if (s.writeBack) text_ = QString::fromLatin1(digits);
     return pattern;
 }
 

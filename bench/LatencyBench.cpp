@@ -4,7 +4,7 @@
 #include "LargeBatch.h"
 #include "RunBench.h"
 
-#include "data/Statement.h"
+#include "firebird/Statement.h"
 #include "reports/PdfExport.h"
 #include "reports/TicketReports.h"
 #include "support/DelayProxy.h"
@@ -97,7 +97,7 @@ QString countsOf(const Traffic& t) {
     return QStringLiteral("    %1 statements, %2 round trips").arg(t.executions).arg(t.roundTrips);
 }
 
-const tickets::Layout kLayouts[] = {tickets::Layout::Fluxo, tickets::Layout::Centralizado, tickets::Layout::Colunado};
+const tickets::Layout kLayouts[] = {tickets::Layout::Flow, tickets::Layout::Centred, tickets::Layout::Columns};
 const char* const kLayoutNames[] = {"flow (Qr5)", "centred (Qr3)", "columns (Qr6)"};
 
 // A copy served by a private server: the embedded engine of this process may hold the original.
@@ -174,7 +174,7 @@ void benchCompression(const QString& database) {
                 const Traffic run = bestRun(link, true, 2);
                 printSeconds(QStringLiteral("%1: ticket run").arg(how), run.time);
                 printLine(QStringLiteral("    %1 bytes to the client").arg(proxy.bytesToClients()));
-                const Traffic flow = exportOnce(link, tickets::Layout::Fluxo);
+                const Traffic flow = exportOnce(link, tickets::Layout::Flow);
                 printSeconds(QStringLiteral("%1: flow export").arg(how), flow.time);
                 printLine(QStringLiteral("    %1 bytes to the client").arg(proxy.bytesToClients()));
             }

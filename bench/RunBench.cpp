@@ -3,10 +3,10 @@
 #include "BenchClock.h"
 #include "LargeBatch.h"
 
-#include "data/Connection.h"
-#include "data/Statement.h"
-#include "data/TDM.h"
-#include "data/Transaction.h"
+#include "firebird/Connection.h"
+#include "firebird/Statement.h"
+#include "remessa/TDM.h"
+#include "firebird/Transaction.h"
 #include "tickets/TicketSession.h"
 
 #include <vector>

@@ -24,9 +24,9 @@ void benchLayouts(const QString& database, int passes, const std::function<void(
     const struct {
         tickets::Layout layout;
         reports::TReport& report;
-    } runs[] = {{tickets::Layout::Fluxo, layouts.flow.Qr5},
-                {tickets::Layout::Centralizado, layouts.centred.Qr3},
-                {tickets::Layout::Colunado, layouts.columns.Qr6}};
+    } runs[] = {{tickets::Layout::Flow, layouts.flow.Qr5},
+                {tickets::Layout::Centred, layouts.centred.Qr3},
+                {tickets::Layout::Columns, layouts.columns.Qr6}};
     const QStringList names = layoutNames();
     for (std::size_t i = 0; i < std::size(runs); ++i) {
         TicketFigures f;

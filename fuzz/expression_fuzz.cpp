@@ -1,6 +1,6 @@
 // Report expressions of any text, against a ticket table with one row: parsing and
 // evaluation give a value or an error value, never a crash.
-#include "data/TicketTables.h"
+#include "remessa/TicketTables.h"
 #include "reports/Expression.h"
 
 #include <cstddef>

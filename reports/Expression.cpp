@@ -1,7 +1,7 @@
 #include "reports/Expression.h"
 
-#include "data/DataError.h"
-#include "data/Format.h"
+#include "dataset/DataError.h"
+#include "dataset/Format.h"
 
 namespace brovik::reports {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Dataset.h"
+#include "dataset/Dataset.h"
 
 #include <QString>
 #include <variant>

@@ -48,6 +48,14 @@ public:
     }
     const std::vector<std::unique_ptr<TReportItem>>& items() const { return items_; }
     TReportItem* findItem(QStringView itemName) const;
+    // The named item as the kind a handler steers; a missing name or another kind is a
+    // fault of the layout's item table, raised when the layout is built.
+    template <class Item>
+    Item& item(QStringView itemName) const {
+        auto* found = dynamic_cast<Item*>(findItem(itemName));
+        if (!found) throwNoSuchItem(itemName);
+        return *found;
+    }
 
     QString name;
     TReportBandType kind;
@@ -59,6 +67,8 @@ public:
     AfterPrintHandler AfterPrint;
 
 private:
+    [[noreturn]] void throwNoSuchItem(QStringView itemName) const;
+
     TReport* report_;
     std::vector<std::unique_ptr<TReportItem>> items_;
 };
@@ -82,7 +92,6 @@ public:
     QString expression;
     TReportSubDetail* master = nullptr;  // null: the report's own walk
     TReportBand* footer = nullptr;
-    bool reprintOnNewPage = false;
 
 private:
     friend class ReportGenerator;

@@ -1,7 +1,7 @@
 #include "reports/ReportItems.h"
 
-#include "data/DataError.h"
-#include "data/Format.h"
+#include "dataset/DataError.h"
+#include "dataset/Format.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "reports/TicketLayouts.h"
 
-#include "barcode/BarcodeTypeInfo.h"
+#include "barcode/Symbology.h"
 #include "barcode/EBarcodeError.h"
 
 namespace brovik::reports {

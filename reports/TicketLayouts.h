@@ -2,8 +2,8 @@
 
 #include "barcode/BarcodeType.h"
 #include "barcode/TBarcodeControl.h"
-#include "data/Dataset.h"
-#include "data/Query.h"
+#include "dataset/Dataset.h"
+#include "dataset/ParamDataset.h"
 #include "reports/ReportItems.h"
 
 #include <QString>
@@ -56,7 +56,7 @@ struct TicketWindowValues {
 struct TicketLayoutData {
     data::Dataset& RxTalao;
     data::Dataset& CdsRemessa;
-    data::Query& IbFluxo;
+    data::ParamDataset& IbFluxo;
 };
 
 // The stub barcode step shared by the three layouts: the symbology from the panel (kept

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "reports/Qr3Layout.h"
-#include "reports/Qr5Layout.h"
-#include "reports/Qr6Layout.h"
+#include "reports/CentredLayout.h"
+#include "reports/FlowLayout.h"
+#include "reports/ColumnsLayout.h"
 
 namespace brovik::reports {
 
@@ -15,9 +15,9 @@ public:
         : flow(data, panel, values), centred(data, panel, values), columns(data, panel, values) {}
 
     TicketWindowValues values;
-    Qr5Layout flow;
-    Qr3Layout centred;
-    Qr6Layout columns;
+    FlowLayout flow;
+    CentredLayout centred;
+    ColumnsLayout columns;
 };
 
 }  // namespace brovik::reports

@@ -4,7 +4,7 @@
 
 namespace brovik::tickets {
 
-enum class Layout { Fluxo, Centralizado, Colunado };
+enum class Layout { Flow, Centred, Columns };
 
 // What a ticket run reads from the options panel (or from the command line), with the
 // panel's initial values.
@@ -15,7 +15,7 @@ struct TicketOptions {
     qint64 tl1 = 1;
     qint64 tl2 = 99999999;
     bool decrescente = false;
-    Layout layout = Layout::Fluxo;
+    Layout layout = Layout::Flow;
     QString remark;
     int barcodeEntry = 0;  // position in the barcode list; -1 when free text was typed
     int ratio = 3;

@@ -1,9 +1,9 @@
 #include "tickets/TicketRun.h"
 
-#include "data/DataError.h"
-#include "data/RemessaQueries.h"
-#include "data/TDM.h"
-#include "data/TicketTables.h"
+#include "dataset/DataError.h"
+#include "remessa/RemessaQueries.h"
+#include "remessa/TDM.h"
+#include "remessa/TicketTables.h"
 
 namespace brovik::tickets {
 namespace {
@@ -33,14 +33,14 @@ TicketRun::TicketRun(data::TDM& dm, data::RemessaQueries& queries, data::TicketT
     : dm_(dm), q_(queries), t_(tables) {}
 
 QString TicketRun::sortFields(Layout layout, bool decrescente) {
-    if (layout != Layout::Fluxo && decrescente) return QStringLiteral("Remessa;Oc;Modelo;Controle;OrdemD");
+    if (layout != Layout::Flow && decrescente) return QStringLiteral("Remessa;Oc;Modelo;Controle;OrdemD");
     return QStringLiteral("Remessa;Oc;Modelo;Controle;Ordem1");
 }
 
 TicketRunResult TicketRun::execute(const TicketOptions& options) {
     TicketRunResult result;
     result.layout = options.layout;
-    openBatch(options.batchText, options.layout == Layout::Fluxo);
+    openBatch(options.batchText, options.layout == Layout::Flow);
     if (q_.IBRemessa_Oc.fieldByName(u"REMESSA_ACUMULADO_CONTROLE").asLargeInt() < 1) return result;
 
     t_.RxTalao.close();

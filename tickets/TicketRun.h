@@ -29,7 +29,7 @@ struct TicketRunResult {
         NoOrders,   // the batch's first order number is below 1: nothing done, RxTalao kept
     };
     Outcome outcome = Outcome::NoOrders;
-    Layout layout = Layout::Fluxo;
+    Layout layout = Layout::Flow;
     QString obs3Caption;  // the flow layout's remark: batch remark, "|", the panel's remark
     int tickets = 0;      // tickets that gave rows
 };

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/AliasSettings.h"
-#include "data/RemessaQueries.h"
-#include "data/TDM.h"
-#include "data/TicketTables.h"
+#include "remessa/AliasSettings.h"
+#include "remessa/RemessaQueries.h"
+#include "remessa/TDM.h"
+#include "remessa/TicketTables.h"
 #include "tickets/TicketRun.h"
 
 namespace brovik::tickets {

@@ -3,8 +3,8 @@
 #include "app/TKelHandleException.h"
 #include "app/TaloesPanel.h"
 #include "app/WholeNumberEdit.h"
-#include "data/DataError.h"
-#include "data/Format.h"
+#include "dataset/DataError.h"
+#include "dataset/Format.h"
 #include "QtTestApp.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "support/ProgramRun.h"
 #include "support/TestDatabase.h"
 
-#include "app/HeadlessOptions.h"
+#include "cli/CommandLine.h"
 #include "app/PanelBarcodeSettings.h"
-#include "app/TicketPrinting.h"
+#include "tickets/TicketPrinting.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,8 +38,8 @@ Printed print(tickets::Layout layout, int barcodeEntry) {
     o.layout = layout;
     o.barcodeEntry = barcodeEntry;
     const tickets::TicketRunResult result = session.run.execute(o);
-    const reports::FixedBarcodePanel panel = app::barcodeSettingsOf(o);
-    app::TicketPrinting printing(session, panel);
+    const reports::FixedBarcodePanel panel = tickets::barcodeSettingsOf(o);
+    tickets::TicketPrinting printing(session, panel);
     Printed p;
     p.rows = session.tables.RxTalao.recordCount();
     p.pages = printing.prepare(result).Generate().document.pages.size();
@@ -49,7 +49,7 @@ Printed print(tickets::Layout layout, int barcodeEntry) {
 }
 
 TEST(LayoutsBadInput, NegativeTicketPrintsWithoutABarcodeAndNothingElseIsLost) {
-    for (tickets::Layout layout : {tickets::Layout::Fluxo, tickets::Layout::Centralizado, tickets::Layout::Colunado}) {
+    for (tickets::Layout layout : {tickets::Layout::Flow, tickets::Layout::Centred, tickets::Layout::Columns}) {
         SCOPED_TRACE(static_cast<int>(layout));
         const Printed p = print(layout, 0);  // "01.Code_2_5_interleaved": digits only
         EXPECT_EQ(p.rows, 3);
@@ -74,7 +74,7 @@ TEST(LayoutsBadInput, OddRowsExportInEveryLayout) {
             const test::ProgramRun r =
                 test::runProgram({"--config", ini, "--export", pdf, "--layout", layout, "--barcode", barcode, "brovik:800"});
             EXPECT_TRUE(r.finished);
-            EXPECT_EQ(r.status, app::kExitOk) << r.err.toStdString();
+            EXPECT_EQ(r.status, cli::kExitOk) << r.err.toStdString();
             EXPECT_TRUE(r.out.startsWith("3 tickets, 5 stubs, ")) << r.out.toStdString();
             QFile f(pdf);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));

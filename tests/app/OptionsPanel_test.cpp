@@ -64,7 +64,7 @@ TEST_F(OptionsPanel, InitialValuesShownThroughTheirMasks) {
     EXPECT_EQ(v.tl1, 1);
     EXPECT_EQ(v.tl2, 99999999);
     EXPECT_FALSE(v.decrescente);
-    EXPECT_EQ(v.layout, Layout::Fluxo);
+    EXPECT_EQ(v.layout, Layout::Flow);
     EXPECT_EQ(v.remark, "");
     EXPECT_EQ(v.barcodeEntry, 0);
     EXPECT_EQ(v.ratio, 3);
@@ -156,10 +156,10 @@ TEST_F(OptionsPanel, BarcodeFreeTextSelectsNoEntry) {
 TEST_F(OptionsPanel, RadioGroupsGiveLayoutAndOrder) {
     EXPECT_FALSE(panel->Decrescente->isVisible());
     panel->Colunado->click();
-    EXPECT_EQ(form->panelValues().layout, Layout::Colunado);
+    EXPECT_EQ(form->panelValues().layout, Layout::Columns);
     EXPECT_TRUE(panel->Crescente->isChecked());  // another group
     panel->Centralizado->click();
-    EXPECT_EQ(form->panelValues().layout, Layout::Centralizado);
+    EXPECT_EQ(form->panelValues().layout, Layout::Centred);
     EXPECT_FALSE(panel->TF->isChecked());
     panel->Decrescente->setChecked(true);
     EXPECT_TRUE(form->panelValues().decrescente);

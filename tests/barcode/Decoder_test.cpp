@@ -1,7 +1,7 @@
 // Round trip through a real decoder: what we draw must scan as the text the symbology promises.
 #include "BarcodeTestSupport.h"
 #include "ExternalTool.h"
-#include "barcode/BarcodeTypeInfo.h"
+#include "barcode/Symbology.h"
 
 #include <QImage>
 #include <QPainter>

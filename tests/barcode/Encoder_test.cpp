@@ -1,5 +1,5 @@
 #include "BarcodeTestSupport.h"
-#include "barcode/BarcodeTypeInfo.h"
+#include "barcode/Symbology.h"
 #include "barcode/EBarcodeError.h"
 
 #include <gtest/gtest.h>
@@ -211,6 +211,54 @@ TEST(BarcodeEncoder, RatioLimits) {
         EXPECT_EQ(changes, c.ratio == c.after ? 0 : 1);
         e.Width();
         EXPECT_EQ(e.Ratio(), c.after);
+    }
+}
+
+// Each symbology's facts as the encoder shows them: the ratio range (1.0 and 4.0 brought in or
+// kept), the cells at module 2 and ratio 3 (fixed module widths ignore the ratio), whether
+// "1a" is refused, and what becomes of the text "1" (padded and written back, or kept).
+TEST(BarcodeEncoder, EverySymbologysRatioCellsAndText) {
+    struct Case { TBarcodeType type; double low, high; bool fixedCells, digitsOnly; const char* textAfter; };
+    const Case cases[] = {
+        {bcCode_2_5_interleaved, 2.0, 3.0, false, true, "01"},  {bcCode_2_5_industrial, 2.0, 3.0, false, true, "1"},
+        {bcCode_2_5_matrix, 2.25, 3.0, false, true, "1"},       {bcCode39, 2.0, 3.0, false, false, "1"},
+        {bcCode39Extended, 2.0, 3.0, false, false, "1"},        {bcCode128A, 1.0, 4.0, true, false, "1"},
+        {bcCode128B, 1.0, 4.0, true, false, "1"},               {bcCode128C, 1.0, 4.0, true, true, "01"},
+        {bcCode93, 1.0, 4.0, true, false, "1"},                 {bcCode93Extended, 1.0, 4.0, true, false, "1"},
+        {bcCodeMSI, 1.0, 4.0, false, true, "1"},                {bcCodePostNet, 1.0, 4.0, false, true, "1"},
+        {bcCodeCodabar, 2.0, 3.0, false, false, "1"},           {bcCodeEAN8, 2.0, 3.0, true, true, "1"},
+        {bcCodeEAN13, 2.0, 3.0, true, true, "1"},               {bcCodeUPC_A, 2.0, 3.0, true, true, "000000000001"},
+        {bcCodeUPC_E0, 2.0, 3.0, true, true, "0000001"},        {bcCodeUPC_E1, 2.0, 3.0, true, true, "0000001"},
+        {bcCodeUPC_Supp2, 2.0, 3.0, true, true, "01"},          {bcCodeUPC_Supp5, 2.0, 3.0, true, true, "00001"},
+        {bcCodeEAN128A, 1.0, 4.0, true, false, "1"},            {bcCodeEAN128B, 1.0, 4.0, true, false, "1"},
+        {bcCodeEAN128C, 1.0, 4.0, true, true, "01"},
+    };
+    static_assert(std::size(cases) == kBarcodeTypeCount);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(barcodeDisplayName(c.type).toStdString());
+        TBarcodeEncoder low = makeEncoder(c.type, "1", 1, 1.0);
+        low.Width();
+        EXPECT_EQ(low.Ratio(), c.low);
+        EXPECT_EQ(low.Text(), c.textAfter);
+        TBarcodeEncoder high = makeEncoder(c.type, "1", 2, 4.0);
+        high.Width();
+        EXPECT_EQ(high.Ratio(), c.high);
+        TBarcodeEncoder cells = makeEncoder(c.type, "1", 2, 3.0);
+        cells.Width();
+        EXPECT_EQ(cells.modules(), c.fixedCells ? (std::array<int, 4>{2, 4, 6, 8}) : (std::array<int, 4>{2, 6, 9, 12}));
+        TBarcodeEncoder letters = makeEncoder(c.type, "1a");
+        QString refusal;
+        try {
+            letters.Width();
+        } catch (const EBarcodeError& e) {
+            refusal = e.message();
+        }
+        if (c.digitsOnly)
+            EXPECT_EQ(refusal, "Barcode must be numeric");
+        else if (c.type == bcCode93)  // no lower-case letters in plain Code 93
+            EXPECT_EQ(refusal, "TBarcodeEncoder:Code93 bad Data <1a>");
+        else
+            EXPECT_EQ(refusal, "");
     }
 }
 

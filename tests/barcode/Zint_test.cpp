@@ -1,7 +1,7 @@
 // Symbologies zbar does not read: module for module against zint's encoding.
 #include "BarcodeTestSupport.h"
 #include "ExternalTool.h"
-#include "barcode/BarcodeTypeInfo.h"
+#include "barcode/Symbology.h"
 
 #include <gtest/gtest.h>
 

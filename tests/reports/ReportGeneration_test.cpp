@@ -2,6 +2,7 @@
 #include "reports/Report.h"
 
 #include <QPainter>
+#include <stdexcept>
 #include <gtest/gtest.h>
 
 namespace brovik::reports::test {
@@ -353,6 +354,20 @@ TEST_F(ReportGeneration, ObserverCancelsBetweenRecords) {
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(bandCorners(result.document, 100)[0].size(), 2u);
     EXPECT_THROW(report.NewPage(), std::logic_error);
+}
+
+// Layouts bind the items their handlers steer when they are built: a name missing from the
+// band, or an item of another kind, is refused there, not cast blindly at print time.
+TEST_F(ReportGeneration, BandItemsAreBoundByNameAndKindOrRefused) {
+    TReportBand& band = report.addBand(QStringLiteral("Talao"), TReportBandType::rbDetail);
+    auto& picture = band.add<TReportImage>(QStringLiteral("CodBar4"));
+    band.add<TReportLabel>(QStringLiteral("Obs1"));
+
+    EXPECT_EQ(&band.item<TReportImage>(u"codbar4"), &picture) << "names match in any case";
+    EXPECT_EQ(&band.item<TReportItem>(u"CodBar4"), &picture);
+    EXPECT_NO_THROW(band.item<TReportText>(u"Obs1"));
+    EXPECT_THROW(band.item<TReportLabel>(u"CodBar4"), std::logic_error) << "another kind";
+    EXPECT_THROW(band.item<TReportImage>(u"CodBar5"), std::logic_error) << "no such item";
 }
 
 }  // namespace

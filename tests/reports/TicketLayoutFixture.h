@@ -2,9 +2,9 @@
 
 #include "ReportFixtures.h"
 
-#include "data/RemessaQueries.h"
-#include "data/TDM.h"
-#include "data/TicketTables.h"
+#include "remessa/RemessaQueries.h"
+#include "remessa/TDM.h"
+#include "remessa/TicketTables.h"
 #include "reports/TicketReports.h"
 
 #include <QDate>

@@ -2,8 +2,8 @@
 
 #include "TestDatabase.h"
 
-#include "data/Query.h"
-#include "data/Transaction.h"
+#include "remessa/Query.h"
+#include "firebird/Transaction.h"
 
 namespace brovik::test {
 

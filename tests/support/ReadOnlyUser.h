@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/AliasSettings.h"
+#include "remessa/AliasSettings.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "TestDatabase.h"
 
 #include "TestPaths.h"
-#include "data/Connection.h"
-#include "data/Query.h"
-#include "data/Transaction.h"
+#include "firebird/Connection.h"
+#include "remessa/Query.h"
+#include "firebird/Transaction.h"
 
 #include <QCoreApplication>
 #include <QDir>

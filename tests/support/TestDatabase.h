@@ -6,7 +6,7 @@
 namespace brovik::test {
 
 // A fresh embedded database file built from db/schema.sql plus SQL fixtures (paths
-// relative to the source tree, e.g. "tests/data/fixtures/batch.sql", or absolute), under
+// relative to the source tree, e.g. "tests/remessa/fixtures/batch.sql", or absolute), under
 // the build directory. Each process gets its own file, removed when the object goes.
 // Throws std::runtime_error with isql-fb's output when a script fails.
 //

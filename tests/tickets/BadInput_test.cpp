@@ -2,8 +2,8 @@
 // stated outcome, and none reaches the database as statement text.
 #include "support/TestDatabase.h"
 
-#include "data/DataError.h"
-#include "data/IBError.h"
+#include "dataset/DataError.h"
+#include "firebird/IBError.h"
 #include "tickets/TicketSession.h"
 
 #include <gtest/gtest.h>

@@ -122,7 +122,7 @@ TEST_F(HeadlessExport, WritesTheSortedTicketTableAsCsv) {
     }());
     TicketOptions o;
     o.batchText = "500";
-    o.layout = Layout::Centralizado;
+    o.layout = Layout::Centred;
     o.decrescente = true;
     o.op2 = 2;
     session.run.execute(o);

@@ -5,7 +5,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestServer.h"
 
-#include "app/HeadlessOptions.h"
+#include "cli/CommandLine.h"
 #include "tickets/TicketSession.h"
 
 #include <QFile>
@@ -29,7 +29,7 @@ TEST(ReadOnly, FullRunAsAReaderUser) {
     const QString where = server.connectionString(db.path());
     test::grantReaderUser(where);
 
-    for (Layout layout : {Layout::Fluxo, Layout::Centralizado, Layout::Colunado}) {
+    for (Layout layout : {Layout::Flow, Layout::Centred, Layout::Columns}) {
         TicketSession s(test::readerSettings(where));
         TicketOptions o;
         o.batchText = QStringLiteral("500");
@@ -49,8 +49,8 @@ TEST(ReadOnly, FullRunAsAReaderUser) {
     const QString admin = test::writeAliasIni(adminDir.path(), test::aliasIniFor(where));
     const test::ProgramRun asReader = test::runProgram({"--config", reader, "--tickets-csv", dir.filePath("r.csv"), "brovik:500"});
     const test::ProgramRun asAdmin = test::runProgram({"--config", admin, "--tickets-csv", adminDir.filePath("a.csv"), "brovik:500"});
-    ASSERT_EQ(asReader.status, app::kExitOk) << asReader.err.toStdString();
-    ASSERT_EQ(asAdmin.status, app::kExitOk) << asAdmin.err.toStdString();
+    ASSERT_EQ(asReader.status, cli::kExitOk) << asReader.err.toStdString();
+    ASSERT_EQ(asAdmin.status, cli::kExitOk) << asAdmin.err.toStdString();
     EXPECT_EQ(readFile(dir.filePath("r.csv")), readFile(adminDir.filePath("a.csv")));
 
     // Every layout's pages, as that user.
@@ -58,7 +58,7 @@ TEST(ReadOnly, FullRunAsAReaderUser) {
         SCOPED_TRACE(layout);
         const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(layout));
         const test::ProgramRun r = test::runProgram({"--config", reader, "--export", pdf, "--layout", layout, "brovik:500"});
-        EXPECT_EQ(r.status, app::kExitOk) << r.err.toStdString();
+        EXPECT_EQ(r.status, cli::kExitOk) << r.err.toStdString();
         EXPECT_TRUE(r.out.startsWith("6 tickets, 24 stubs, ")) << r.out.toStdString();
         EXPECT_TRUE(readFile(pdf).startsWith("%PDF-"));
     }

@@ -3,8 +3,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestPaths.h"
 
-#include "data/DataError.h"
-#include "data/Statement.h"
+#include "firebird/Statement.h"
 #include "reports/TicketReports.h"
 #include "tickets/TicketCsv.h"
 #include "tickets/TicketSession.h"
@@ -76,7 +75,7 @@ std::vector<Outcome> runEveryLayout(const QString& database, int batch, bool set
     reports::TicketReports layouts({session.tables.RxTalao, session.queries.CdsRemessa, session.queries.IbFluxo}, panel);
     reports::TReport* reports[] = {&layouts.flow.Qr5, &layouts.centred.Qr3, &layouts.columns.Qr6};
     std::vector<Outcome> out;
-    for (Layout layout : {Layout::Fluxo, Layout::Centralizado, Layout::Colunado}) {
+    for (Layout layout : {Layout::Flow, Layout::Centred, Layout::Columns}) {
         Outcome o;
         TicketOptions options;
         options.batchText = QString::number(batch);
@@ -91,8 +90,8 @@ std::vector<Outcome> runEveryLayout(const QString& database, int batch, bool set
             layouts.flow.Obs3().caption = result.obs3Caption;
             layouts.values.Talao = 0;
             o.pages = pageModelBytes(reports[int(layout)]->Generate().document);
-        } catch (const data::DataError& e) {
-            o.failure = e.message();
+        } catch (const std::exception& e) {
+            o.failure = QString::fromUtf8(e.what());
         }
         o.executions = data::Statement::executions() - before;
         out.push_back(std::move(o));

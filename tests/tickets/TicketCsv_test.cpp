@@ -1,4 +1,4 @@
-#include "data/TicketTables.h"
+#include "remessa/TicketTables.h"
 #include "tickets/TicketCsv.h"
 
 #include <QBuffer>

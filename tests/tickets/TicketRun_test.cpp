@@ -1,6 +1,6 @@
 #include "support/TestDatabase.h"
 
-#include "data/AliasSettings.h"
+#include "remessa/AliasSettings.h"
 #include "tickets/TicketSession.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ TEST_F(TicketRunTest, BuildsOneRowPerTicketAndSectorSortedForTheFlowLayout) {
     o.decrescente = true;  // no effect on the flow layout
     const TicketRunResult r = s.run.execute(o);
     ASSERT_EQ(r.outcome, TicketRunResult::Outcome::Completed);
-    EXPECT_EQ(r.layout, Layout::Fluxo);
+    EXPECT_EQ(r.layout, Layout::Flow);
     EXPECT_EQ(r.tickets, 6);
     EXPECT_EQ(r.obs3Caption, "LOTE A|urgente");
 
@@ -112,10 +112,10 @@ TEST_F(TicketRunTest, SortFollowsTheLayoutAndTheRouteOrder) {
         bool decrescente;
         const char* ordem1;
     } cases[] = {
-        {Layout::Fluxo, true, "1 2 3 4"},
-        {Layout::Centralizado, false, "1 2 3 4"},
-        {Layout::Centralizado, true, "4 3 2 1"},
-        {Layout::Colunado, true, "4 3 2 1"},
+        {Layout::Flow, true, "1 2 3 4"},
+        {Layout::Centred, false, "1 2 3 4"},
+        {Layout::Centred, true, "4 3 2 1"},
+        {Layout::Columns, true, "4 3 2 1"},
     };
     for (const auto& c : cases) {
         TicketOptions o = batch("500");
@@ -197,8 +197,8 @@ TEST_F(TicketRunTest, ATicketWithoutRouteAddsNoRowsAndLeavesOthersAlone) {
 }
 
 TEST(TicketRunSort, FieldsByLayout) {
-    EXPECT_EQ(TicketRun::sortFields(Layout::Fluxo, true), "Remessa;Oc;Modelo;Controle;Ordem1");
-    EXPECT_EQ(TicketRun::sortFields(Layout::Colunado, true), "Remessa;Oc;Modelo;Controle;OrdemD");
+    EXPECT_EQ(TicketRun::sortFields(Layout::Flow, true), "Remessa;Oc;Modelo;Controle;Ordem1");
+    EXPECT_EQ(TicketRun::sortFields(Layout::Columns, true), "Remessa;Oc;Modelo;Controle;OrdemD");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "app/TForm1.h"
 #include "app/TKelHandleException.h"
 #include "app/TaloesPanel.h"
-#include "app/TicketPrinting.h"
+#include "tickets/TicketPrinting.h"
 #include "tickets/TicketSession.h"
 
 #include <QFile>
@@ -39,7 +39,7 @@ TEST(WindowRun, ReadsThePanelAndFailsSilently) {
     form.pTaloes->Centralizado->setChecked(true);
     QTest::mouseClick(form.pTaloes->ImprimeTaloes, Qt::LeftButton);
     EXPECT_EQ(form.lastRun().outcome, TicketRunResult::Outcome::Completed);
-    EXPECT_EQ(form.lastRun().layout, Layout::Centralizado);
+    EXPECT_EQ(form.lastRun().layout, Layout::Centred);
     EXPECT_EQ(form.lastRun().obs3Caption, "LOTE A|urgente");
     EXPECT_EQ(session.tables.RxTalao.recordCount(), 24);
     // Without a preview window installed, Preview only generates: one page per ticket.
