@@ -1,4 +1,5 @@
 #include "DelayProxy.h"
+#include "Loopback.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -18,14 +19,6 @@ namespace brovik::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-sockaddr_in loopback(int port) {
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return a;
-}
 
 void prepareSocket(int fd) {
     const int one = 1;

@@ -33,27 +33,40 @@ QByteArray readAll(const QString& path) {
 // a failure of the run ends up in the failure handler.
 void click(app::TForm1& form) { QTest::mouseClick(form.pTaloes->ImprimeTaloes, Qt::LeftButton); }
 
+// The program's window on a server's database, with the failure log installed as start-up
+// installs it and counting how often it closes the connections.
+struct LoggedWindow {
+    explicit LoggedWindow(const QString& connectionString) : session(serverSettings(connectionString)) {
+        logger.setCloseConnections([this] {
+            ++closes;
+            session.closeConnections();
+        });
+        form.setTicketSession(&session);
+        form.show();
+    }
+
+    int argc = 1;
+    char name[7] = "brovik";
+    char* argv[2] = {name, nullptr};
+    app::BrovikApplication application{argc, argv};
+    QTemporaryDir dir;
+    QString log = dir.filePath(QStringLiteral("brovik_erro_bd.log"));
+    app::TKelHandleException logger{log};
+    TicketSession session;
+    int closes = 0;
+    app::TForm1 form{QStringLiteral("brovik:500")};
+};
+
 TEST(LostConnection, IsLoggedOnceAndTheNextRunReconnects) {
     test::TestServer server;  // stopped below
     if (!server.available()) GTEST_SKIP() << server.whyUnavailable().toStdString();
     test::TestDatabase db(QStringLiteral("tickets-lost"), {QStringLiteral("tests/tickets/fixtures/run.sql")});
 
-    int argc = 1;
-    char name[] = "brovik";
-    char* argv[] = {name, nullptr};
-    app::BrovikApplication application(argc, argv);
-    QTemporaryDir dir;
-    const QString log = dir.filePath(QStringLiteral("brovik_erro_bd.log"));
-    app::TKelHandleException logger(log);
-    TicketSession session(serverSettings(server.connectionString(db.path())));
-    int closes = 0;
-    logger.setCloseConnections([&] {
-        ++closes;
-        session.closeConnections();
-    });
-    app::TForm1 form(QStringLiteral("brovik:500"));
-    form.setTicketSession(&session);
-    form.show();
+    LoggedWindow window(server.connectionString(db.path()));
+    TicketSession& session = window.session;
+    app::TForm1& form = window.form;
+    const QString& log = window.log;
+    const int& closes = window.closes;
 
     click(form);
     ASSERT_EQ(form.lastRun().outcome, TicketRunResult::Outcome::Completed);
@@ -97,22 +110,11 @@ TEST(LostConnection, EveryRestartOfTheServerIsSurvived) {
     if (!server.available()) GTEST_SKIP() << server.whyUnavailable().toStdString();
     test::TestDatabase db(QStringLiteral("tickets-restarts"), {QStringLiteral("tests/tickets/fixtures/run.sql")});
 
-    int argc = 1;
-    char name[] = "brovik";
-    char* argv[] = {name, nullptr};
-    app::BrovikApplication application(argc, argv);
-    QTemporaryDir dir;
-    const QString log = dir.filePath(QStringLiteral("brovik_erro_bd.log"));
-    app::TKelHandleException logger(log);
-    TicketSession session(serverSettings(server.connectionString(db.path())));
-    int closes = 0;
-    logger.setCloseConnections([&] {
-        ++closes;
-        session.closeConnections();
-    });
-    app::TForm1 form(QStringLiteral("brovik:500"));
-    form.setTicketSession(&session);
-    form.show();
+    LoggedWindow window(server.connectionString(db.path()));
+    TicketSession& session = window.session;
+    app::TForm1& form = window.form;
+    const QString& log = window.log;
+    const int& closes = window.closes;
 
     const auto runWorks = [&](const char* when) {
         SCOPED_TRACE(when);
