@@ -87,6 +87,10 @@ void printSeconds(const QString& label, double wall) { printLine(padded(label) +
 void printRatio(const QString& label, Seconds s, Seconds floor, double target) {
     const double wall = floor.wall > 0 ? s.wall / floor.wall : 0;
     const double cpu = floor.cpu > 0 ? s.cpu / floor.cpu : 0;
+    if (target <= 0) {
+        printLine(padded(label) + secondsText(s) + QStringLiteral("  %1 x floor (cpu %2 x)").arg(wall, 0, 'f', 2).arg(cpu, 0, 'f', 2));
+        return;
+    }
     printLine(padded(label) + secondsText(s) +
               QStringLiteral("  %1 x floor (cpu %2 x; target <= %3)%4")
                   .arg(wall, 0, 'f', 2)

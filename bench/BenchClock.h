@@ -33,7 +33,7 @@ bool resetPeakMemory();
 // One aligned line per figure: "label ..... wall s (cpu s)  ratio x floor".
 void printSeconds(const QString& label, Seconds s);
 void printSeconds(const QString& label, double wall);
-void printRatio(const QString& label, Seconds s, Seconds floor, double target);
+void printRatio(const QString& label, Seconds s, Seconds floor, double target);  // target 0: none
 void printLimit(const QString& label, double seconds, double limit);
 void printMegabytes(const QString& label, double mb, double limit = 0);
 void printLine(const QString& text);

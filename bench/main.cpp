@@ -1,5 +1,6 @@
 // The large-batch benchmark: every figure next to its floor or target, measured in one run.
-//   scripts/bench.sh [embedded] [server] [pages] [memory]     (all sections when none is named)
+//   scripts/bench.sh [embedded] [server] [latency] [compression] [pages] [memory]
+//   (all sections when none is named)
 #include "BenchClock.h"
 #include "LargeBatch.h"
 #include "PageBench.h"
@@ -7,6 +8,7 @@
 #include "TicketBench.h"
 
 #ifdef BENCH_HAS_TEST_SERVER
+#include "LatencyBench.h"
 #include "support/TestServer.h"
 #endif
 
@@ -37,8 +39,9 @@ RunFigures best(F measure) {
 void benchRun(const QString& where, const QString& how, double target) {
     const RunFigures floor = best([&] { return timeJoinFloor(where); });
     const RunFigures run = best([&] { return timeTicketRun(where); });
-    // Every ticket of this batch re-queries its route and, its colour differing from the
-    // previous ticket's, its product codes.
+    // What the per-ticket reads would cost in round trips alone: every ticket of this batch
+    // would re-query its route and, its colour differing from the previous ticket's, its
+    // product codes.
     const int executions = 2 * kFlowBatch.orders * kFlowBatch.ticketsPerOrder;
     const RunFigures trips = best([&] { return timeRoundTrips(where, executions); });
     printSeconds(QStringLiteral("join floor, %1 (%2 rows)").arg(how).arg(floor.rows), floor.time);
@@ -64,6 +67,22 @@ void benchServer(const QString& database) {
 #else
     Q_UNUSED(database);
     printLine(QStringLiteral("loopback server: skipped (built without the test fixtures)"));
+#endif
+}
+
+void benchLinks(const QString& database, bool latency, bool compression) {
+#ifdef BENCH_HAS_TEST_SERVER
+    if (latency) {
+        printLine(QStringLiteral("== Through a delay proxy, %1").arg(kFlowBatch.describe()));
+        benchLatency(database);
+    }
+    if (compression) {
+        printLine(QStringLiteral("== Wire compression, %1").arg(kFlowBatch.describe()));
+        benchCompression(database);
+    }
+#else
+    Q_UNUSED(database);
+    if (latency || compression) printLine(QStringLiteral("delay proxy: skipped (built without the test fixtures)"));
 #endif
 }
 
@@ -103,6 +122,7 @@ int main(int argc, char** argv) {
         if (wanted("embedded") || wanted("server")) printLine(QStringLiteral("== The ticket run, %1").arg(kFlowBatch.describe()));
         if (wanted("embedded")) benchRun(flowDb, QStringLiteral("embedded"), 2.0);
         if (wanted("server")) benchServer(flowDb);
+        benchLinks(flowDb, wanted("latency"), wanted("compression"));
         if (wanted("pages")) {
             printLine(QStringLiteral("== Pages, %1, embedded").arg(kFlowBatch.describe()));
             benchLayouts(flowDb, kRepeats, printPages);

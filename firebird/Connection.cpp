@@ -55,6 +55,7 @@ void Connection::attach() {
         if (!role.isEmpty()) dpb->insertString(st, isc_dpb_sql_role_name, role.constData());
         dpb->insertString(st, isc_dpb_lc_ctype, "WIN1252");
         dpb->insertInt(st, isc_dpb_sql_dialect, 3);
+        if (params_.wireCompression) dpb->insertString(st, isc_dpb_config, "WireCompression=true");
         fb::Ref<IProvider> provider(fb::master()->getDispatcher());
         return provider->attachDatabase(st, path.constData(), dpb->getBufferLength(st), dpb->getBuffer(st));
     });
@@ -63,6 +64,21 @@ void Connection::attach() {
 IAttachment* Connection::attachment() {
     open();
     return attachment_;
+}
+
+void Connection::reattachIfLost() {
+    if (!attachment_) return;
+    try {
+        fb::call([&](ThrowStatusWrapper* st) { attachment_->ping(st); });
+        return;
+    } catch (const IBError& lost) {
+        close();
+        try {
+            open();
+        } catch (const IBError&) {
+            throw lost;
+        }
+    }
 }
 
 void Connection::close() {

@@ -18,6 +18,7 @@ struct ConnectionParams {
     QString user = QStringLiteral("SYSDBA");
     QString password = QStringLiteral("plumtrace");
     QString role = QStringLiteral("rdb$admin");
+    bool wireCompression = false;  // asks a remote server to compress what it sends
 };
 
 // Something that lives on a connection and must let go of it when the connection closes
@@ -51,6 +52,10 @@ public:
     bool connected() const { return attachment_ != nullptr; }
     void open();   // attaches; no effect when attached
     void close();
+    // A server restart or a dropped network leaves the handle looking attached: pings
+    // it, and when it is dead lets it go and attaches anew. When attaching again fails,
+    // the caller hears of the lost connection, not of the new attempt.
+    void reattachIfLost();
     Firebird::IAttachment* attachment();  // attaches first
 
     void addClient(ConnectionClient* c) { clients_.push_back(c); }

@@ -5,6 +5,7 @@
 #include "firebird/Transaction.h"
 #include "firebird/Win1252.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -217,7 +218,11 @@ SqlValue readColumn(const ColumnInfo& c, const char* buf) {
     }
 }
 
+std::atomic<long> g_executions{0};
+
 }  // namespace
+
+long Statement::executions() { return g_executions.load(); }
 
 Statement::Statement(Transaction& transaction, const QString& sql) : transaction_(&transaction) {
     IAttachment* att = transaction.connection().attachment();
@@ -267,8 +272,23 @@ void Statement::setParam(int index, const SqlValue& value) {
     put<qint16>(buf + c.nullOffset, 0);
 }
 
+QByteArray Statement::paramKey() const {
+    QByteArray key;
+    const char* buf = inBuffer_.constData();
+    for (const ColumnInfo& c : params_) {
+        const bool null = get<qint16>(buf + c.nullOffset) != 0;
+        key.append(null ? 'N' : 'V');
+        if (null) continue;
+        // A shorter text leaves the bytes of a longer one behind it in the buffer.
+        const unsigned size = c.sqlType == SQL_VARYING ? 2 + get<quint16>(buf + c.offset) : c.length;
+        key.append(buf + c.offset, size);
+    }
+    return key;
+}
+
 void Statement::execute(const std::function<void(std::vector<SqlValue>&&)>& onRow) {
     ITransaction* tra = transaction_->handle();
+    ++g_executions;
     if (!cursor_) {
         fb::call([&](ThrowStatusWrapper* st) {
             statement_->execute(st, tra, inMeta_, inBuffer_.data(), outMeta_, outBuffer_.data());

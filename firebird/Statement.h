@@ -44,9 +44,14 @@ public:
     bool returnsRows() const { return cursor_; }
 
     void setParam(int index, const SqlValue& value);
+    // The bound parameters in a canonical form: equal values give equal keys.
+    QByteArray paramKey() const;
     // Runs the statement in the transaction it was prepared in (starting it when needed),
     // handing every result row to onRow.
     void execute(const std::function<void(std::vector<SqlValue>&&)>& onRow = {});
+
+    // Executions of every statement of the process, what a benchmark counts round trips by.
+    static long executions();
 
 private:
     void releaseAll();

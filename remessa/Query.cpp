@@ -32,6 +32,7 @@ void Query::setSql(const QString& text) {
     close();
     statement_.reset();
     columnMap_.clear();
+    clearPrefetched();
     sql_ = text;
     parsed_ = parseNamedParams(text);
     paramValues_.assign(parsed_.names.size(), Value{});
@@ -76,17 +77,27 @@ const std::vector<int>& Query::columnMap() {
     return columnMap_;
 }
 
+void Query::appendConverted(std::vector<Value>&& raw) {
+    const std::vector<int>& map = columnMap();
+    const auto& columns = statement_->columns();
+    Row row(fieldDefs().size());
+    for (std::size_t f = 0; f < map.size(); ++f)
+        if (map[f] >= 0) row[f] = convertColumn(raw[map[f]], columns[map[f]].scale, fieldDefs()[f]);
+    appendRow(std::move(row));
+}
+
 void Query::doOpen() {
     transaction_->start();
     bindParams();
-    const std::vector<int>& map = columnMap();
-    const auto& columns = statement_->columns();
-    statement_->execute([&](std::vector<Value>&& raw) {
-        Row row(fieldDefs().size());
-        for (std::size_t f = 0; f < map.size(); ++f)
-            if (map[f] >= 0) row[f] = convertColumn(raw[map[f]], columns[map[f]].scale, fieldDefs()[f]);
-        appendRow(std::move(row));
-    });
+    columnMap();
+    if (!prefetched_.isEmpty()) {
+        const auto found = prefetched_.constFind(statement_->paramKey());
+        if (found != prefetched_.constEnd()) {
+            for (std::vector<Value> raw : *found) appendConverted(std::move(raw));
+            return;
+        }
+    }
+    statement_->execute([&](std::vector<Value>&& raw) { appendConverted(std::move(raw)); });
 }
 
 void Query::execSql() {
@@ -98,6 +109,7 @@ void Query::execSql() {
 
 void Query::connectionClosing() {
     close();
+    clearPrefetched();
     statement_.reset();
     columnMap_.clear();
 }

@@ -4,6 +4,7 @@
 #include "dataset/ParamDataset.h"
 #include "firebird/SqlParams.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -15,6 +16,10 @@ namespace brovik::data {
 class Query;
 class Statement;
 class Transaction;
+
+// Rows of one statement read ahead for many parameter sets at once: for each set (its
+// Statement::paramKey), the raw rows the statement gives for it, in its order.
+using PrefetchedRows = QHash<QByteArray, std::vector<std::vector<Value>>>;
 
 // A handle on one named parameter of a query; the value is converted to the type the
 // statement declares when the query opens.
@@ -62,13 +67,20 @@ public:
     // Runs a statement that returns no rows (the program itself never writes; tests do).
     void execSql();
     bool prepared() const { return statement_ != nullptr; }
+    Statement& prepare();
+    const ParsedSql& parsedSql() const { return parsed_; }
+
+    // Opening with parameters found here takes their rows instead of running the
+    // statement; any other parameters run it. Kept until cleared or the connection closes.
+    void setPrefetched(PrefetchedRows rows) { prefetched_ = std::move(rows); }
+    void clearPrefetched() { prefetched_ = {}; }
 
 private:
     friend class Param;
     void doOpen() override;
     void connectionClosing() override;
-    Statement& prepare();
     void bindParams();
+    void appendConverted(std::vector<Value>&& raw);
     const std::vector<int>& columnMap();
 
     Transaction* transaction_;
@@ -77,6 +89,7 @@ private:
     std::vector<Value> paramValues_;
     std::unique_ptr<Statement> statement_;
     std::vector<int> columnMap_;  // the statement's column of each field, -1 for calculated ones
+    PrefetchedRows prefetched_;
 };
 
 }  // namespace brovik::data

@@ -9,6 +9,8 @@
 namespace brovik::data {
 namespace {
 
+constexpr qsizetype kBreakdownSize = 200;
+
 QString sizeColumn(qint64 position) { return QStringLiteral("T") + fmt::formatInteger(u"00", position); }
 
 // Positions the catalogue on grid `code`; false when it has none.
@@ -57,10 +59,11 @@ void calcAcumulado(Dataset& row, Dataset& grade) {
     for (int i = 1; i <= 20; ++i) {
         const Field qty = row.fieldByName(sizeColumn(i));
         if (qty.isNull() || qty.asFloat() <= 0) continue;
+        // Every used size is labelled, even past what the field keeps: a null label fails
+        // the row however long the text already is.
         text += u' ' + sizeLabel(grade, i) + u'/' + fmt::generalNumber(qty.asFloat());
-        if (text.size() > 200) break;  // the field keeps the first 200 characters
     }
-    out.setString(text);
+    out.setString(text.left(kBreakdownSize));
 }
 
 void calcOc(Dataset& row, Dataset& header) {

@@ -1,8 +1,10 @@
 #include "remessa/RemessaQueries.h"
 
 #include "dataset/DataError.h"
+#include "firebird/ClientError.h"
 #include "dataset/Format.h"
 #include "remessa/RemessaCalcFields.h"
+#include "remessa/SetWiseRead.h"
 #include "remessa/TDM.h"
 #include "remessa/TicketTables.h"
 
@@ -33,6 +35,35 @@ FieldDef dateTime(const char* name, const char* display = "") {
 FieldDef calculated(FieldDef d) {
     d.calculated = true;
     return d;
+}
+
+// The keys each per-key query is opened with during a run over the batch, one column per
+// parameter. A key the walk uses but these miss (odd data) runs its query as before.
+const QString kTicketKeys = QStringLiteral(
+    "Select Distinct A.Remessa, A.Remessa_Acumulado_Controle, A.Modelo_Codigo"
+    " From tbpedido_item_processado A Where A.Remessa = :Batch");
+const QString kRouteKeys = QStringLiteral(
+    "Select Distinct A.Remessa, A.Remessa_Acumulado_Controle, A.Controle"
+    " From tbpedido_item_processado A Where A.Remessa = :Batch");
+const QString kProductKeys = QStringLiteral(
+    "Select Distinct A.Modelo_Codigo, A.Cor_Id From tbpedido_item_processado A Where A.Remessa = :Batch");
+// The batch-order number as the program forms it, for the orders where that is plain arithmetic.
+const QString kMaterialKeys = QStringLiteral(
+    "Select Distinct A.Remessa * 100 + A.Remessa_Acumulado_Controle, A.Remessa * 100 + A.Remessa_Acumulado_Controle,"
+    " 0, 99999 From tbpedido_item_processado A Where A.Remessa = :Batch and A.Remessa >= 0"
+    " and A.Remessa_Acumulado_Controle between 0 and 99 and A.Remessa * 100 + A.Remessa_Acumulado_Controle <= 2147483647");
+const QString kFlowKeys = QStringLiteral(
+    "Select Distinct Cast(A.Quantidade_Pedido as Numeric(15,4)), A.Modelo_Codigo, A.Cor_Id, A.Tamanho"
+    " From tbpedido_item_processado A Where A.Remessa = :Batch");
+
+void prefetch(Query& q, const QString& keySql, int remessa) {
+    try {
+        q.setPrefetched(readSetWise(q, keySql, remessa));
+    } catch (const ClientError&) {
+        q.clearPrefetched();
+    } catch (const DataError&) {
+        q.clearPrefetched();
+    }
 }
 
 QString two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); }
@@ -361,6 +392,25 @@ RemessaQueries::RemessaQueries(TDM& dm, TicketTables& tables)
     IBRemessa_Oc.setOnRowChanged([this](Dataset&) { orderRefresh(); });
     IbRemessa_Oc_Cor.setOnRowChanged([this](Dataset&) { ticketRefresh(); });
     IBRemessa_Acumulado.setOnRowChanged([this](Dataset&) { quotaRefresh(); });
+}
+
+std::vector<Query*> RemessaQueries::walkQueries() {
+    return {&IbRemessa_Oc_Cor, &IBRemessa_Setor, &dm_.IBProduto_Sku, &IBRemessa_Empenho};
+}
+
+void RemessaQueries::readBatchSetWise(int remessa, bool flows) {
+    IbFluxo.clearPrefetched();
+    releaseRunReads();
+    if (!setWiseReads) return;
+    prefetch(IbRemessa_Oc_Cor, kTicketKeys, remessa);
+    prefetch(IBRemessa_Setor, kRouteKeys, remessa);
+    prefetch(dm_.IBProduto_Sku, kProductKeys, remessa);
+    prefetch(IBRemessa_Empenho, kMaterialKeys, remessa);
+    if (flows) prefetch(IbFluxo, kFlowKeys, remessa);
+}
+
+void RemessaQueries::releaseRunReads() {
+    for (Query* q : walkQueries()) q->clearPrefetched();
 }
 
 void RemessaQueries::orderRefresh() {

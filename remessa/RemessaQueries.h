@@ -43,11 +43,21 @@ public:
     // RxProduto_Cota when it holds the product.
     Dataset* DsModelo_Producao_Cota = nullptr;
 
+    // Reads the tickets, routes, product codes, material and (with `flows`) production
+    // flows of the whole batch, one statement each, for the per-order and per-ticket
+    // queries to serve their rows from; a read that fails leaves its query to run key by
+    // key. Without set-wise reads every query runs key by key.
+    void readBatchSetWise(int remessa, bool flows);
+    // What only the walk of the run needs; the flows stay for the flow layout.
+    void releaseRunReads();
+    bool setWiseReads = true;
+
     // Batch text followed by the order number in at least two digits, as an integer;
     // DataError when it does not fit 32 bits.
     static int batchOrderNumber(const QString& batchText, qint64 order);
 
 private:
+    std::vector<Query*> walkQueries();
     void orderRefresh();
     void ticketRefresh();
     void quotaRefresh();

@@ -40,19 +40,21 @@ QString TicketRun::sortFields(Layout layout, bool decrescente) {
 TicketRunResult TicketRun::execute(const TicketOptions& options) {
     TicketRunResult result;
     result.layout = options.layout;
-    openBatch(options.batchText);
+    openBatch(options.batchText, options.layout == Layout::Flow);
     if (q_.IBRemessa_Oc.fieldByName(u"REMESSA_ACUMULADO_CONTROLE").asLargeInt() < 1) return result;
 
     t_.RxTalao.close();
     t_.RxTalao.open();
     fillTickets(options, result);
+    q_.releaseRunReads();
     result.obs3Caption = q_.CdsRemessa.fieldByName(u"OBSERVACAO").asString() + u'|' + options.remark;
     t_.RxTalao.sort(sortFields(options.layout, options.decrescente));
     result.outcome = TicketRunResult::Outcome::Completed;
     return result;
 }
 
-void TicketRun::openBatch(const QString& batchText) {
+void TicketRun::openBatch(const QString& batchText, bool flows) {
+    dm_.IB.reattachIfLost();
     t_.RxProduto_Cota.open();
     dm_.IBGrade.open();
     dm_.IB.open();
@@ -64,6 +66,7 @@ void TicketRun::openBatch(const QString& batchText) {
     q_.IBRemessa_Acumulado.close();
     q_.IBRemessa_Acumulado.paramByName(u"Remessa_1").setAsInteger(remessa);
     q_.IBRemessa_Acumulado.open();
+    q_.readBatchSetWise(remessa, flows);
     q_.IBRemessa_Oc.close();
     q_.IBRemessa_Oc.paramByName(u"Setor_1").setAsString(QStringLiteral("0"));
     q_.IBRemessa_Oc.paramByName(u"REMESSA_1").setAsInteger(remessa);

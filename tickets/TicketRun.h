@@ -47,7 +47,7 @@ public:
     static QString sortFields(Layout layout, bool decrescente);
 
 private:
-    void openBatch(const QString& batchText);
+    void openBatch(const QString& batchText, bool flows);
     void fillTickets(const TicketOptions& options, TicketRunResult& result);
     bool addTicket();
     void lookUpProductCodes();

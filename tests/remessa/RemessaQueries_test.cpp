@@ -172,6 +172,34 @@ TEST_F(RemessaQueriesTest, ABreakdownStopsAt200Characters) {
     EXPECT_TRUE(g.startsWith(" TAMANHO-01/1001 TAMANHO-02/1002"));
 }
 
+// A null label at a used size fails the breakdown however long its text has grown.
+TEST(SizeBreakdown, ANullLabelAtAUsedSizeFailsWhateverTheLength) {
+    test::TestDatabase db(QStringLiteral("data-breakdown"), {QStringLiteral("tests/remessa/fixtures/breakdown.sql")});
+    test::BatchHarness h(db.path());
+    const struct {
+        int batch;
+        const char* what;
+        bool fails;
+    } cases[] = {
+        {7001, "every size: past 200 characters at size 20", true},
+        {7002, "size 20 alone: a short text", true},
+        {7003, "every size but 20", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            h.openBatch(c.batch);
+            EXPECT_FALSE(c.fails) << "the breakdown was formed without the label of size 20";
+            const QString g = h.q.IBRemessa_Acumulado.fieldByName(u"Grade").asString();
+            EXPECT_EQ(g.size(), 200);
+            EXPECT_TRUE(g.startsWith(" TAMANHO-01/1001 TAMANHO-02/1002")) << g.toStdString();
+        } catch (const DataError& e) {
+            EXPECT_TRUE(c.fails) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains("T20")) << e.message().toStdString();
+        }
+    }
+}
+
 TEST_F(RemessaQueriesTest, ALotWhoseSizeCannotBeLabelledFailsTheRead) {
     const struct {
         int batch;

@@ -2,6 +2,7 @@
 
 #include "TestDatabase.h"
 #include "TestPaths.h"
+#include "Loopback.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,14 +24,6 @@ namespace {
 const QString kServer = QStringLiteral("/usr/sbin/firebird");
 const QString kInstallRoot = QStringLiteral("/usr/lib/x86_64-linux-gnu/firebird/3.0");
 const QString kSystemSecurityDb = QStringLiteral("/var/lib/firebird/3.0/system/security3.fdb");
-
-sockaddr_in loopback(int port) {
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return a;
-}
 
 int freePort() {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);

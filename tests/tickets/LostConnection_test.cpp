@@ -33,27 +33,40 @@ QByteArray readAll(const QString& path) {
 // a failure of the run ends up in the failure handler.
 void click(app::TForm1& form) { QTest::mouseClick(form.pTaloes->ImprimeTaloes, Qt::LeftButton); }
 
+// The program's window on a server's database, with the failure log installed as start-up
+// installs it and counting how often it closes the connections.
+struct LoggedWindow {
+    explicit LoggedWindow(const QString& connectionString) : session(serverSettings(connectionString)) {
+        logger.setCloseConnections([this] {
+            ++closes;
+            session.closeConnections();
+        });
+        form.setTicketSession(&session);
+        form.show();
+    }
+
+    int argc = 1;
+    char name[7] = "brovik";
+    char* argv[2] = {name, nullptr};
+    app::BrovikApplication application{argc, argv};
+    QTemporaryDir dir;
+    QString log = dir.filePath(QStringLiteral("brovik_erro_bd.log"));
+    app::TKelHandleException logger{log};
+    TicketSession session;
+    int closes = 0;
+    app::TForm1 form{QStringLiteral("brovik:500")};
+};
+
 TEST(LostConnection, IsLoggedOnceAndTheNextRunReconnects) {
     test::TestServer server;  // stopped below
     if (!server.available()) GTEST_SKIP() << server.whyUnavailable().toStdString();
     test::TestDatabase db(QStringLiteral("tickets-lost"), {QStringLiteral("tests/tickets/fixtures/run.sql")});
 
-    int argc = 1;
-    char name[] = "brovik";
-    char* argv[] = {name, nullptr};
-    app::BrovikApplication application(argc, argv);
-    QTemporaryDir dir;
-    const QString log = dir.filePath(QStringLiteral("brovik_erro_bd.log"));
-    app::TKelHandleException logger(log);
-    TicketSession session(serverSettings(server.connectionString(db.path())));
-    int closes = 0;
-    logger.setCloseConnections([&] {
-        ++closes;
-        session.closeConnections();
-    });
-    app::TForm1 form(QStringLiteral("brovik:500"));
-    form.setTicketSession(&session);
-    form.show();
+    LoggedWindow window(server.connectionString(db.path()));
+    TicketSession& session = window.session;
+    app::TForm1& form = window.form;
+    const QString& log = window.log;
+    const int& closes = window.closes;
 
     click(form);
     ASSERT_EQ(form.lastRun().outcome, TicketRunResult::Outcome::Completed);
@@ -85,6 +98,65 @@ TEST(LostConnection, IsLoggedOnceAndTheNextRunReconnects) {
     EXPECT_EQ(form.lastRun().outcome, TicketRunResult::Outcome::Completed);
     EXPECT_EQ(session.tables.RxTalao.recordCount(), 2);
     EXPECT_EQ(readAll(log), entry);
+}
+
+int logEntries(const QString& path) { return static_cast<int>(readAll(path).count("Exception ocorrida em ")); }
+
+// Nightly backups and updates restart the server under an open window. Three restarts in
+// one session, each met differently: a click while the server is down, then one after it
+// is back; and a restart no click noticed. The run after each restart works.
+TEST(LostConnection, EveryRestartOfTheServerIsSurvived) {
+    test::TestServer server;  // stopped and restarted below
+    if (!server.available()) GTEST_SKIP() << server.whyUnavailable().toStdString();
+    test::TestDatabase db(QStringLiteral("tickets-restarts"), {QStringLiteral("tests/tickets/fixtures/run.sql")});
+
+    LoggedWindow window(server.connectionString(db.path()));
+    TicketSession& session = window.session;
+    app::TForm1& form = window.form;
+    const QString& log = window.log;
+    const int& closes = window.closes;
+
+    const auto runWorks = [&](const char* when) {
+        SCOPED_TRACE(when);
+        session.tables.RxTalao.close();
+        click(form);
+        EXPECT_EQ(form.lastRun().outcome, TicketRunResult::Outcome::Completed);
+        EXPECT_EQ(session.tables.RxTalao.recordCount(), 24);
+        EXPECT_TRUE(session.dm.IB.connected());
+    };
+    const auto restart = [&] {
+        server.restart();
+        ASSERT_TRUE(server.available()) << server.whyUnavailable().toStdString();
+    };
+    runWorks("before any restart");
+
+    const struct {
+        const char* what;
+        bool clickWhileDown;
+        int entriesAfter;  // the lost connection is logged when a click meets it
+        int closesAfter;   // the failure log closes the connections only the first time
+    } restarts[] = {
+        {"first restart, clicked while down", true, 1, 1},
+        {"second restart, clicked while down", true, 2, 1},
+        {"third restart, not noticed", false, 2, 1},
+    };
+    for (const auto& r : restarts) {
+        SCOPED_TRACE(r.what);
+        server.stop();
+        if (r.clickWhileDown) {
+            session.tables.RxTalao.close();
+            click(form);
+            EXPECT_FALSE(session.tables.RxTalao.isOpen()) << "a run succeeded with the server down";
+            EXPECT_TRUE(readAll(log).endsWith("Mensagem da Exception: Error reading data from the connection\r\n\r\n"))
+                << readAll(log).toStdString();
+        }
+        restart();
+        runWorks(r.what);
+        EXPECT_EQ(logEntries(log), r.entriesAfter);
+        EXPECT_EQ(closes, r.closesAfter);
+    }
+    runWorks("a further run on the same attachment");
+    EXPECT_EQ(logEntries(log), 2);
 }
 
 }  // namespace
