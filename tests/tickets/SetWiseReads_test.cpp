@@ -47,6 +47,10 @@ QByteArray pageModelBytes(const reports::Document& d) {
                     } else if constexpr (std::is_same_v<T, reports::StripRun>) {
                         s << p.color << p.vertical;
                         box(p.box);
+                    } else if constexpr (std::is_same_v<T, reports::BarcodeRun>) {
+                        s << p.x << p.y << p.bar << p.space;
+                        for (const reports::BarSpan& b : p.bars) s << b.x << b.width << b.top << b.height;
+                        box(p.clip);
                     } else {
                         s << p.color;
                         box(p.box);
