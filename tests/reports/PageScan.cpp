@@ -65,12 +65,12 @@ QString where(const BarcodeRun& barcode, int y) {
 
 }  // namespace
 
-QStringList rasterise(const QString& pdf, const RasterSpec& spec, const QString& dir) {
+QStringList rasterise(const QString& pdf, const RasterSpec& raster, const QString& dir) {
     const QString prefix = QDir(dir).filePath(QStringLiteral("page"));
-    const QString dpi = QString::number(spec.dpi);
+    const QString dpi = QString::number(raster.dpi);
     QDir(dir).removeRecursively();
     QDir().mkpath(dir);
-    switch (spec.tool) {
+    switch (raster.tool) {
     case Rasteriser::PopplerGrey: runTool(QStringLiteral("pdftoppm"), {"-r", dpi, "-gray", "-png", pdf, prefix}); break;
     case Rasteriser::PopplerBiLevel: runTool(QStringLiteral("pdftoppm"), {"-r", dpi, "-mono", "-png", pdf, prefix}); break;
     case Rasteriser::GhostscriptBiLevel:

@@ -26,7 +26,7 @@ inline constexpr RasterSpec kGhostscript203{Rasteriser::GhostscriptBiLevel, 203,
 
 // Every page of a PDF rasterised whole into `dir`: the files, in page order, or none
 // when the tool failed.
-QStringList rasterise(const QString& pdf, const RasterSpec& spec, const QString& dir);
+QStringList rasterise(const QString& pdf, const RasterSpec& raster, const QString& dir);
 
 // A raster as the checks below read it: 8-bit grey.
 QImage grey(const QString& raster);

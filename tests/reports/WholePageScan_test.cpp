@@ -46,7 +46,7 @@ struct Symbology {
 
 // A raster, decoded or only measured.
 struct Reading {
-    RasterSpec spec;
+    RasterSpec raster;
     bool decoded;
 };
 
@@ -83,20 +83,20 @@ public:
     }
 
     void check(const Reading& reading, const QStringList& expected, const std::string& what) {
-        const RasterSpec& spec = reading.spec;
+        const RasterSpec& raster = reading.raster;
         ASSERT_TRUE(exported_) << what;
-        const QStringList pages = rasterise(pdf_, spec, dir_.filePath(QString::fromLatin1(spec.name)));
-        ASSERT_EQ(pages.size(), qsizetype(document_.pages.size())) << what << ", " << spec.name;
+        const QStringList pages = rasterise(pdf_, raster, dir_.filePath(QString::fromLatin1(raster.name)));
+        ASSERT_EQ(pages.size(), qsizetype(document_.pages.size())) << what << ", " << raster.name;
         QStringList decoded;
         for (qsizetype p = 0; p < pages.size(); ++p) {
             const QImage page = grey(pages[p]);
             ASSERT_FALSE(page.isNull()) << pages[p].toStdString();
             if (reading.decoded) decoded << decodePage(pages[p]);
             for (const BarcodeRun* barcode : barcodeRuns(document_.pages[p])) {
-                EXPECT_EQ(quietZoneFault(page, *barcode, spec.dpi).toStdString(), "") << what << ", " << spec.name << ", page " << p + 1;
-                if (spec.tool == Rasteriser::PopplerBiLevel) {
-                    EXPECT_EQ(barWidthFault(page, *barcode, spec.dpi, moduleDots(spec.dpi)).toStdString(), "")
-                        << what << ", " << spec.name << ", page " << p + 1;
+                EXPECT_EQ(quietZoneFault(page, *barcode, raster.dpi).toStdString(), "") << what << ", " << raster.name << ", page " << p + 1;
+                if (raster.tool == Rasteriser::PopplerBiLevel) {
+                    EXPECT_EQ(barWidthFault(page, *barcode, raster.dpi, moduleDots(raster.dpi)).toStdString(), "")
+                        << what << ", " << raster.name << ", page " << p + 1;
                 }
             }
         }
@@ -104,7 +104,7 @@ public:
         QStringList wanted = expected;
         wanted.sort();
         decoded.sort();
-        EXPECT_EQ(decoded.join(u' ').toStdString(), wanted.join(u' ').toStdString()) << what << ", " << spec.name;
+        EXPECT_EQ(decoded.join(u' ').toStdString(), wanted.join(u' ').toStdString()) << what << ", " << raster.name;
     }
 
 private:
