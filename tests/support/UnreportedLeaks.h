@@ -22,7 +22,9 @@ public:
     UnreportedLeaks() { __lsan_disable(); }
     ~UnreportedLeaks() { __lsan_enable(); }
 #else
-    UnreportedLeaks() = default;
+    // Provided, not defaulted: a scope object is never an unused variable.
+    UnreportedLeaks() {}
+    ~UnreportedLeaks() {}
 #endif
     UnreportedLeaks(const UnreportedLeaks&) = delete;
     UnreportedLeaks& operator=(const UnreportedLeaks&) = delete;
