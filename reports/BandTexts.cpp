@@ -1,0 +1,169 @@
+#include "reports/BandTexts.h"
+
+#include <algorithm>
+#include <iterator>
+#include <cstdio>
+
+namespace brovik::reports {
+namespace {
+
+// Glyphs may stand a little outside their run's box and line; a pair further apart than
+// this cannot touch, and is not measured.
+constexpr double kReachSlack = 5;
+// The white that must stay between two texts on one line for them to read as two.
+constexpr double kInkGap = 2;
+
+QRectF boxOf(const TextRun& run) { return QRectF(run.box.x, run.box.y, run.box.w, run.box.h); }
+
+QRectF inkOf(const TextRun& run, const FontCache& fonts) {
+    const QRectF ink = fonts.ink(run.font, run.text).translated(run.x, run.baseline);
+    return run.clip ? ink & boxOf(run) : ink;
+}
+
+// Less than this out of its box is a glyph's overhang, not a text that outgrew its item.
+constexpr double kOverrunTolerance = 0.5;
+
+bool inksTouch(const QRectF& a, const QRectF& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    return a.top() < b.bottom() && b.top() < a.bottom() && a.left() < b.right() + kInkGap && b.left() < a.right() + kInkGap;
+}
+
+QRectF reachOf(const TextRun& run, const FontCache& fonts) {
+    const double top = run.baseline - fonts.ascent(run.font);
+    return QRectF(run.box.x - kReachSlack, top - kReachSlack, run.box.w + 2 * kReachSlack,
+                  fonts.lineHeight(run.font) + 2 * kReachSlack);
+}
+
+template <class Runs>
+QRectF inkOfAll(const Runs& runs, const FontCache& fonts) {
+    QRectF all;
+    for (const TextRun& run : runs) all |= inkOf(run, fonts);
+    return all;
+}
+
+// How far a text's ink runs out of its own box on the side that faces the other text.
+double overrun(const QRectF& box, const QRectF& ink, const QRectF& otherInk) {
+    if (ink.center().x() <= otherInk.center().x()) return std::max(0.0, ink.right() - box.right());
+    return std::max(0.0, box.left() - ink.left());
+}
+
+// The part of a text's area that stays clear of the other text's ink.
+QRectF roomBeside(const QRectF& area, const QRectF& ink, const QRectF& otherInk) {
+    QRectF room = area;
+    if (ink.center().x() <= otherInk.center().x()) room.setRight(std::min(area.right(), otherInk.left() - kInkGap));
+    else room.setLeft(std::max(area.left(), otherInk.right() + kInkGap));
+    return room;
+}
+
+}  // namespace
+
+bool BandTexts::Clash::any() const { return a > kOverrunTolerance || b > kOverrunTolerance; }
+
+void BandTexts::clear() {
+    texts_.clear();
+    taken_ = false;
+}
+
+void BandTexts::add(TextBlock block, std::size_t first, std::size_t end, const Page& page, const FontCache& fonts) {
+    if (first == end) return;
+    QRectF reach;
+    for (std::size_t i = first; i < end; ++i) reach |= reachOf(std::get<TextRun>(page.items[i]), fonts);
+    texts_.push_back(Text{std::move(block), first, end, reach});
+}
+
+BandTexts::Clash BandTexts::clash(const Text& a, const Text& b, const Page& page, const FontCache& fonts) const {
+    Clash c;
+    if (!a.reach.intersects(b.reach)) return c;
+    const auto runOf = [&](const Text& t, std::size_t i) -> const TextRun& {
+        return taken_ ? t.runs[i] : std::get<TextRun>(page.items[t.first + i]);
+    };
+    const auto runCount = [&](const Text& t) { return taken_ ? t.runs.size() : t.end - t.first; };
+    for (std::size_t i = 0; i < runCount(a); ++i)
+        for (std::size_t j = 0; j < runCount(b); ++j) {
+            const QRectF inkA = inkOf(runOf(a, i), fonts), inkB = inkOf(runOf(b, j), fonts);
+            if (!inksTouch(inkA, inkB)) continue;
+            c.a = std::max(c.a, overrun(a.block.box, inkA, inkB));
+            c.b = std::max(c.b, overrun(b.block.box, inkB, inkA));
+        }
+    return c;
+}
+
+bool BandTexts::anyClash(const Page& page, const FontCache& fonts) const {
+    for (std::size_t a = 0; a < texts_.size(); ++a)
+        for (std::size_t b = a + 1; b < texts_.size(); ++b)
+            if (clash(texts_[a], texts_[b], page, fonts).any()) return true;
+    return false;
+}
+
+void BandTexts::separate(Page& page, FontCache& fonts) {
+    if (texts_.size() < 2 || !anyClash(page, fonts)) return;
+    for (Text& t : texts_)
+        for (std::size_t i = t.first; i < t.end; ++i) t.runs.push_back(std::get<TextRun>(page.items[i]));
+    taken_ = true;
+    resolve(page, fonts);
+    writeBack(page);
+}
+
+void BandTexts::resolve(const Page& page, FontCache& fonts) {
+    // Every step makes one text half a point smaller or cuts it for good, so this ends.
+    const std::size_t steps = texts_.size() * std::size_t(40);
+    for (std::size_t step = 0; step < steps; ++step) {
+        Text* victim = nullptr;
+        const Text* other = nullptr;
+        for (std::size_t a = 0; a < texts_.size() && !victim; ++a)
+            for (std::size_t b = a + 1; b < texts_.size() && !victim; ++b) {
+                Text& ta = texts_[a];
+                Text& tb = texts_[b];
+                Clash c = clash(ta, tb, page, fonts);
+                if (ta.cut) c.a = 0;
+                if (tb.cut) c.b = 0;
+                if (!c.any()) continue;
+                // The later text gives way when both run out of their boxes as far.
+                victim = c.b >= c.a ? &tb : &ta;
+                other = c.b >= c.a ? &ta : &tb;
+            }
+        if (!victim) return;
+        if (qEnvironmentVariableIsSet("BROVIK_DEBUG_TEXTS")) {
+            const QRectF a = inkOfAll(victim->runs, fonts), b = inkOfAll(other->runs, fonts);
+            fprintf(stderr, "shrink '%s' [%.2f..%.2f x %.2f..%.2f] beside '%s' [%.2f..%.2f x %.2f..%.2f]\n",
+                    qPrintable(victim->runs.front().text), a.left(), a.right(), a.top(), a.bottom(),
+                    qPrintable(other->runs.front().text), b.left(), b.right(), b.top(), b.bottom());
+        }
+        Page scratch;
+        const double points = fonts.points(victim->runs.front().font);
+        if (points > kSmallestPoints) {
+            layoutText(victim->block, fonts, scratch, points - kShrinkStep);
+        } else {
+            const QRectF ink = inkOfAll(victim->runs, fonts);
+            layoutCut(victim->block, roomBeside(boxOf(victim->runs.front()), ink, inkOfAll(other->runs, fonts)), fonts, scratch);
+            victim->cut = true;
+        }
+        victim->runs.clear();
+        victim->reach = QRectF();
+        for (const Primitive& p : scratch.items) {
+            victim->runs.push_back(std::get<TextRun>(p));
+            victim->reach |= reachOf(victim->runs.back(), fonts);
+        }
+        if (victim->runs.empty()) victim->cut = true;
+    }
+}
+
+void BandTexts::writeBack(Page& page) {
+    const std::size_t from = texts_.front().first;
+    std::vector<Primitive> tail;
+    tail.reserve(page.items.size() - from);
+    auto text = texts_.begin();
+    for (std::size_t i = from; i < page.items.size();) {
+        if (text != texts_.end() && i == text->first) {
+            for (TextRun& run : text->runs) tail.emplace_back(std::move(run));
+            i = text->end;
+            ++text;
+        } else {
+            tail.push_back(std::move(page.items[i++]));
+        }
+    }
+    page.items.erase(page.items.begin() + std::ptrdiff_t(from), page.items.end());
+    page.items.insert(page.items.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+}
+
+}  // namespace brovik::reports

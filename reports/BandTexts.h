@@ -1,0 +1,48 @@
+#pragma once
+
+#include "reports/PageModel.h"
+#include "reports/ReportFonts.h"
+#include "reports/TextLayout.h"
+
+#include <QRectF>
+#include <cstddef>
+#include <vector>
+
+namespace brovik::reports {
+
+// The texts one band printed, so that texts on one line whose drawn glyphs would touch
+// can be drawn smaller. Design boxes overlap on purpose in places; only the ink counts.
+class BandTexts {
+public:
+    void clear();
+    // A text item whose runs are page.items[first, end).
+    void add(TextBlock block, std::size_t first, std::size_t end, const Page& page, const FontCache& fonts);
+    // Makes the texts that touch another text on their line smaller, in half points, the one
+    // that runs furthest out of its own box first; below the smallest size it is cut short
+    // of the other.
+    void separate(Page& page, FontCache& fonts);
+
+private:
+    struct Text {
+        TextBlock block;
+        std::size_t first, end;  // its runs on the page
+        QRectF reach;            // where its ink can be, from its runs' boxes and line heights
+        std::vector<TextRun> runs = {};
+        bool cut = false;
+    };
+    // How far each of two texts whose ink touches runs out of its own box towards the other.
+    struct Clash {
+        double a = 0, b = 0;
+        bool any() const;
+    };
+    // Reads the runs from the page until they are taken out for resolving.
+    Clash clash(const Text& a, const Text& b, const Page& page, const FontCache& fonts) const;
+    bool anyClash(const Page& page, const FontCache& fonts) const;
+    void resolve(const Page& page, FontCache& fonts);
+    void writeBack(Page& page);
+
+    std::vector<Text> texts_;
+    bool taken_ = false;  // the runs are out of the page, in texts_
+};
+
+}  // namespace brovik::reports
