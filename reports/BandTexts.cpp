@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <iterator>
-#include <cstdio>
 
 namespace brovik::reports {
 namespace {
 
-// Glyphs may stand a little outside their run's box and line; a pair further apart than
-// this cannot touch, and is not measured.
-constexpr double kReachSlack = 5;
 // The white that must stay between two texts on one line for them to read as two.
-constexpr double kInkGap = 2;
+constexpr double kInkGap = 10;
+// Glyphs may stand a little outside their run's box and line; a pair further apart than
+// this, with the gap, cannot touch and is not measured.
+constexpr double kReachSlack = 5;
+
+// Less than this out of its box is a glyph's overhang, not a text that outgrew its item.
+constexpr double kOverrunTolerance = 0.5;
 
 QRectF boxOf(const TextRun& run) { return QRectF(run.box.x, run.box.y, run.box.w, run.box.h); }
 
@@ -20,9 +22,6 @@ QRectF inkOf(const TextRun& run, const FontCache& fonts) {
     return run.clip ? ink & boxOf(run) : ink;
 }
 
-// Less than this out of its box is a glyph's overhang, not a text that outgrew its item.
-constexpr double kOverrunTolerance = 0.5;
-
 bool inksTouch(const QRectF& a, const QRectF& b) {
     if (a.isEmpty() || b.isEmpty()) return false;
     return a.top() < b.bottom() && b.top() < a.bottom() && a.left() < b.right() + kInkGap && b.left() < a.right() + kInkGap;
@@ -30,8 +29,8 @@ bool inksTouch(const QRectF& a, const QRectF& b) {
 
 QRectF reachOf(const TextRun& run, const FontCache& fonts) {
     const double top = run.baseline - fonts.ascent(run.font);
-    return QRectF(run.box.x - kReachSlack, top - kReachSlack, run.box.w + 2 * kReachSlack,
-                  fonts.lineHeight(run.font) + 2 * kReachSlack);
+    constexpr double across = kReachSlack + kInkGap / 2;
+    return QRectF(run.box.x - across, top - kReachSlack, run.box.w + 2 * across, fonts.lineHeight(run.font) + 2 * kReachSlack);
 }
 
 template <class Runs>
@@ -41,21 +40,38 @@ QRectF inkOfAll(const Runs& runs, const FontCache& fonts) {
     return all;
 }
 
+// Which of two texts stands on the left, by their boxes: a long text may run right over
+// the other.
+bool leftOf(const TextBlock& a, const TextBlock& b) { return a.box.center().x() <= b.box.center().x(); }
+
 // How far a text's ink runs out of its own box on the side that faces the other text.
-double overrun(const QRectF& box, const QRectF& ink, const QRectF& otherInk) {
-    if (ink.center().x() <= otherInk.center().x()) return std::max(0.0, ink.right() - box.right());
-    return std::max(0.0, box.left() - ink.left());
+double overrun(const QRectF& box, const QRectF& ink, bool facingRight) {
+    return std::max(0.0, facingRight ? ink.right() - box.right() : box.left() - ink.left());
 }
 
 // The part of a text's area that stays clear of the other text's ink.
-QRectF roomBeside(const QRectF& area, const QRectF& ink, const QRectF& otherInk) {
+QRectF roomBeside(const QRectF& area, const QRectF& otherInk, bool facingRight) {
     QRectF room = area;
-    if (ink.center().x() <= otherInk.center().x()) room.setRight(std::min(area.right(), otherInk.left() - kInkGap));
+    if (facingRight) room.setRight(std::min(area.right(), otherInk.left() - kInkGap));
     else room.setLeft(std::max(area.left(), otherInk.right() + kInkGap));
     return room;
 }
 
 }  // namespace
+
+double BandTexts::Text::scale(const FontCache& fonts) const {
+    return fonts.points(runs.front().font) / fonts.points(block.format.font);
+}
+
+// Only a text that has outgrown its own box gives way. When both have, the one reduced
+// least so far does, so that both keep their sizes in proportion; then the one further
+// out of its box, then the later one.
+bool BandTexts::givesWay(const Text& a, double overrunA, const Text& b, double overrunB, const FontCache& fonts) {
+    if (overrunA <= kOverrunTolerance || overrunB <= kOverrunTolerance) return overrunA > overrunB;
+    const double scaleA = a.scale(fonts), scaleB = b.scale(fonts);
+    if (scaleA != scaleB) return scaleA > scaleB;
+    return overrunA > overrunB;
+}
 
 bool BandTexts::Clash::any() const { return a > kOverrunTolerance || b > kOverrunTolerance; }
 
@@ -78,12 +94,13 @@ BandTexts::Clash BandTexts::clash(const Text& a, const Text& b, const Page& page
         return taken_ ? t.runs[i] : std::get<TextRun>(page.items[t.first + i]);
     };
     const auto runCount = [&](const Text& t) { return taken_ ? t.runs.size() : t.end - t.first; };
+    const bool aLeft = leftOf(a.block, b.block);
     for (std::size_t i = 0; i < runCount(a); ++i)
         for (std::size_t j = 0; j < runCount(b); ++j) {
             const QRectF inkA = inkOf(runOf(a, i), fonts), inkB = inkOf(runOf(b, j), fonts);
             if (!inksTouch(inkA, inkB)) continue;
-            c.a = std::max(c.a, overrun(a.block.box, inkA, inkB));
-            c.b = std::max(c.b, overrun(b.block.box, inkB, inkA));
+            c.a = std::max(c.a, overrun(a.block.box, inkA, aLeft));
+            c.b = std::max(c.b, overrun(b.block.box, inkB, !aLeft));
         }
     return c;
 }
@@ -118,24 +135,18 @@ void BandTexts::resolve(const Page& page, FontCache& fonts) {
                 if (ta.cut) c.a = 0;
                 if (tb.cut) c.b = 0;
                 if (!c.any()) continue;
-                // The later text gives way when both run out of their boxes as far.
-                victim = c.b >= c.a ? &tb : &ta;
-                other = c.b >= c.a ? &ta : &tb;
+                const bool a = givesWay(ta, c.a, tb, c.b, fonts);
+                victim = a ? &ta : &tb;
+                other = a ? &tb : &ta;
             }
         if (!victim) return;
-        if (qEnvironmentVariableIsSet("BROVIK_DEBUG_TEXTS")) {
-            const QRectF a = inkOfAll(victim->runs, fonts), b = inkOfAll(other->runs, fonts);
-            fprintf(stderr, "shrink '%s' [%.2f..%.2f x %.2f..%.2f] beside '%s' [%.2f..%.2f x %.2f..%.2f]\n",
-                    qPrintable(victim->runs.front().text), a.left(), a.right(), a.top(), a.bottom(),
-                    qPrintable(other->runs.front().text), b.left(), b.right(), b.top(), b.bottom());
-        }
         Page scratch;
         const double points = fonts.points(victim->runs.front().font);
         if (points > kSmallestPoints) {
             layoutText(victim->block, fonts, scratch, points - kShrinkStep);
         } else {
-            const QRectF ink = inkOfAll(victim->runs, fonts);
-            layoutCut(victim->block, roomBeside(boxOf(victim->runs.front()), ink, inkOfAll(other->runs, fonts)), fonts, scratch);
+            const QRectF room = roomBeside(boxOf(victim->runs.front()), inkOfAll(other->runs, fonts), leftOf(victim->block, other->block));
+            layoutCut(victim->block, room, fonts, scratch);
             victim->cut = true;
         }
         victim->runs.clear();

@@ -29,6 +29,7 @@ private:
         QRectF reach;            // where its ink can be, from its runs' boxes and line heights
         std::vector<TextRun> runs = {};
         bool cut = false;
+        double scale(const FontCache& fonts) const;  // its size against the declared one
     };
     // How far each of two texts whose ink touches runs out of its own box towards the other.
     struct Clash {
@@ -37,6 +38,7 @@ private:
     };
     // Reads the runs from the page until they are taken out for resolving.
     Clash clash(const Text& a, const Text& b, const Page& page, const FontCache& fonts) const;
+    static bool givesWay(const Text& a, double overrunA, const Text& b, double overrunB, const FontCache& fonts);
     bool anyClash(const Page& page, const FontCache& fonts) const;
     void resolve(const Page& page, FontCache& fonts);
     void writeBack(Page& page);
