@@ -6,7 +6,8 @@
 namespace brovik::reports {
 namespace {
 
-// The white that must stay between two texts on one line for them to read as two.
+// The white that texts made to give way keep between them, so that they read as two.
+// Texts that do not overlap stay as they are, however close.
 constexpr double kInkGap = 10;
 // Glyphs may stand a little outside their run's box and line; a pair further apart than
 // this, with the gap, cannot touch and is not measured.
@@ -22,15 +23,18 @@ QRectF inkOf(const TextRun& run, const FontCache& fonts) {
     return run.clip ? ink & boxOf(run) : ink;
 }
 
-bool inksTouch(const QRectF& a, const QRectF& b) {
+bool inksTouch(const QRectF& a, const QRectF& b, double gap) {
     if (a.isEmpty() || b.isEmpty()) return false;
-    return a.top() < b.bottom() && b.top() < a.bottom() && a.left() < b.right() + kInkGap && b.left() < a.right() + kInkGap;
+    return a.top() < b.bottom() && b.top() < a.bottom() && a.left() < b.right() + gap && b.left() < a.right() + gap;
 }
 
-QRectF reachOf(const TextRun& run, const FontCache& fonts) {
-    const double top = run.baseline - fonts.ascent(run.font);
+QRectF reachOf(const QRectF& extent) {
     constexpr double across = kReachSlack + kInkGap / 2;
-    return QRectF(run.box.x - across, top - kReachSlack, run.box.w + 2 * across, fonts.lineHeight(run.font) + 2 * kReachSlack);
+    return extent.adjusted(-across, -kReachSlack, across, kReachSlack);
+}
+
+bool outgrows(const QRectF& extent, const QRectF& box) {
+    return extent.left() < box.left() - kOverrunTolerance || extent.right() > box.right() + kOverrunTolerance;
 }
 
 template <class Runs>
@@ -80,16 +84,15 @@ void BandTexts::clear() {
     taken_ = false;
 }
 
-void BandTexts::add(TextBlock block, std::size_t first, std::size_t end, const Page& page, const FontCache& fonts) {
+void BandTexts::add(TextBlock block, std::size_t first, std::size_t end, const QRectF& extent) {
     if (first == end) return;
-    QRectF reach;
-    for (std::size_t i = first; i < end; ++i) reach |= reachOf(std::get<TextRun>(page.items[i]), fonts);
-    texts_.push_back(Text{std::move(block), first, end, reach});
+    const bool outgrown = outgrows(extent, block.box);
+    texts_.push_back(Text{std::move(block), first, end, reachOf(extent), outgrown});
 }
 
-BandTexts::Clash BandTexts::clash(const Text& a, const Text& b, const Page& page, const FontCache& fonts) const {
+BandTexts::Clash BandTexts::clash(const Text& a, const Text& b, double gap, const Page& page, const FontCache& fonts) const {
     Clash c;
-    if (!a.reach.intersects(b.reach)) return c;
+    if ((!a.outgrown && !b.outgrown) || !a.reach.intersects(b.reach)) return c;
     const auto runOf = [&](const Text& t, std::size_t i) -> const TextRun& {
         return taken_ ? t.runs[i] : std::get<TextRun>(page.items[t.first + i]);
     };
@@ -98,9 +101,9 @@ BandTexts::Clash BandTexts::clash(const Text& a, const Text& b, const Page& page
     for (std::size_t i = 0; i < runCount(a); ++i)
         for (std::size_t j = 0; j < runCount(b); ++j) {
             const QRectF inkA = inkOf(runOf(a, i), fonts), inkB = inkOf(runOf(b, j), fonts);
-            if (!inksTouch(inkA, inkB)) continue;
-            c.a = std::max(c.a, overrun(a.block.box, inkA, aLeft));
-            c.b = std::max(c.b, overrun(b.block.box, inkB, !aLeft));
+            if (!inksTouch(inkA, inkB, gap)) continue;
+            if (a.outgrown) c.a = std::max(c.a, overrun(a.block.box, inkA, aLeft));
+            if (b.outgrown) c.b = std::max(c.b, overrun(b.block.box, inkB, !aLeft));
         }
     return c;
 }
@@ -108,7 +111,7 @@ BandTexts::Clash BandTexts::clash(const Text& a, const Text& b, const Page& page
 bool BandTexts::anyClash(const Page& page, const FontCache& fonts) const {
     for (std::size_t a = 0; a < texts_.size(); ++a)
         for (std::size_t b = a + 1; b < texts_.size(); ++b)
-            if (clash(texts_[a], texts_[b], page, fonts).any()) return true;
+            if (clash(texts_[a], texts_[b], 0, page, fonts).any()) return true;
     return false;
 }
 
@@ -122,39 +125,48 @@ void BandTexts::separate(Page& page, FontCache& fonts) {
 }
 
 void BandTexts::resolve(const Page& page, FontCache& fonts) {
+    // Pairs whose ink overlaps, until they stand the gap apart.
+    std::vector<std::pair<std::size_t, std::size_t>> open;
     // Every step makes one text half a point smaller or cuts it for good, so this ends.
     const std::size_t steps = texts_.size() * std::size_t(40);
     for (std::size_t step = 0; step < steps; ++step) {
+        for (std::size_t a = 0; a < texts_.size(); ++a)
+            for (std::size_t b = a + 1; b < texts_.size(); ++b)
+                if (std::find(open.begin(), open.end(), std::pair(a, b)) == open.end() &&
+                    clash(texts_[a], texts_[b], 0, page, fonts).any())
+                    open.emplace_back(a, b);
         Text* victim = nullptr;
         const Text* other = nullptr;
-        for (std::size_t a = 0; a < texts_.size() && !victim; ++a)
-            for (std::size_t b = a + 1; b < texts_.size() && !victim; ++b) {
-                Text& ta = texts_[a];
-                Text& tb = texts_[b];
-                Clash c = clash(ta, tb, page, fonts);
-                if (ta.cut) c.a = 0;
-                if (tb.cut) c.b = 0;
-                if (!c.any()) continue;
-                const bool a = givesWay(ta, c.a, tb, c.b, fonts);
-                victim = a ? &ta : &tb;
-                other = a ? &tb : &ta;
+        for (auto pair = open.begin(); pair != open.end() && !victim;) {
+            Text& ta = texts_[pair->first];
+            Text& tb = texts_[pair->second];
+            Clash c = clash(ta, tb, kInkGap, page, fonts);
+            if (ta.cut) c.a = 0;
+            if (tb.cut) c.b = 0;
+            if (!c.any()) {
+                pair = open.erase(pair);
+                continue;
             }
+            const bool a = givesWay(ta, c.a, tb, c.b, fonts);
+            victim = a ? &ta : &tb;
+            other = a ? &tb : &ta;
+        }
         if (!victim) return;
         Page scratch;
+        QRectF extent;
         const double points = fonts.points(victim->runs.front().font);
         if (points > kSmallestPoints) {
-            layoutText(victim->block, fonts, scratch, points - kShrinkStep);
+            extent = layoutText(victim->block, fonts, scratch, points - kShrinkStep);
         } else {
-            const QRectF room = roomBeside(boxOf(victim->runs.front()), inkOfAll(other->runs, fonts), leftOf(victim->block, other->block));
-            layoutCut(victim->block, room, fonts, scratch);
+            const bool facingRight = leftOf(victim->block, other->block);
+            extent = layoutCut(victim->block, roomBeside(boxOf(victim->runs.front()), inkOfAll(other->runs, fonts), facingRight),
+                               fonts, scratch);
             victim->cut = true;
         }
         victim->runs.clear();
-        victim->reach = QRectF();
-        for (const Primitive& p : scratch.items) {
-            victim->runs.push_back(std::get<TextRun>(p));
-            victim->reach |= reachOf(victim->runs.back(), fonts);
-        }
+        for (const Primitive& p : scratch.items) victim->runs.push_back(std::get<TextRun>(p));
+        victim->reach = reachOf(extent);
+        victim->outgrown = outgrows(extent, victim->block.box);
         if (victim->runs.empty()) victim->cut = true;
     }
 }

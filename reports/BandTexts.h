@@ -15,29 +15,31 @@ namespace brovik::reports {
 class BandTexts {
 public:
     void clear();
-    // A text item whose runs are page.items[first, end).
-    void add(TextBlock block, std::size_t first, std::size_t end, const Page& page, const FontCache& fonts);
-    // Makes the texts that touch another text on their line smaller, in half points, the one
-    // that runs furthest out of its own box first; below the smallest size it is cut short
-    // of the other.
+    // A text item whose runs are page.items[first, end), their lines taking `extent`.
+    void add(TextBlock block, std::size_t first, std::size_t end, const QRectF& extent);
+    // Where the ink of two texts on one line overlaps, the one that outgrew its own box is
+    // drawn smaller, in half points, until a millimetre of white parts them; below the
+    // smallest size it is cut short of the other.
     void separate(Page& page, FontCache& fonts);
 
 private:
     struct Text {
         TextBlock block;
         std::size_t first, end;  // its runs on the page
-        QRectF reach;            // where its ink can be, from its runs' boxes and line heights
+        QRectF reach;            // where its ink can be, from its lines' extent
+        bool outgrown;           // its lines leave its box: only such a text gives way
         std::vector<TextRun> runs = {};
         bool cut = false;
         double scale(const FontCache& fonts) const;  // its size against the declared one
     };
-    // How far each of two texts whose ink touches runs out of its own box towards the other.
+    // How far each of two texts whose ink comes closer than `gap` runs out of its own box
+    // towards the other.
     struct Clash {
         double a = 0, b = 0;
         bool any() const;
     };
     // Reads the runs from the page until they are taken out for resolving.
-    Clash clash(const Text& a, const Text& b, const Page& page, const FontCache& fonts) const;
+    Clash clash(const Text& a, const Text& b, double gap, const Page& page, const FontCache& fonts) const;
     static bool givesWay(const Text& a, double overrunA, const Text& b, double overrunB, const FontCache& fonts);
     bool anyClash(const Page& page, const FontCache& fonts) const;
     void resolve(const Page& page, FontCache& fonts);

@@ -43,6 +43,10 @@ public:
     const std::vector<QFont>& fonts() const { return fonts_; }
 
 private:
+    struct Glyph {
+        QRectF ink;  // from the glyph's origin
+        double advance;
+    };
     struct Entry {
         QString name;
         double size;
@@ -52,9 +56,9 @@ private:
         double height;
         // Captions and common values repeat on every record; shaping them once is enough.
         mutable QHash<QString, double> widths = {};
-        mutable QHash<char16_t, QRectF> glyphs = {};
+        mutable QHash<char16_t, Glyph> glyphs = {};
     };
-    const QRectF& glyphInk(const Entry& entry, QChar c) const;
+    const Glyph& glyph(const Entry& entry, QChar c) const;
 
     std::vector<Entry> entries_;
     std::vector<QFont> fonts_;

@@ -40,8 +40,8 @@ void TReportText::print(PrintContext& context, QPointF origin) {
     block.format.wrapStyle = wrapStyle;
     if (!transparent) context.page.items.emplace_back(FillRun{UnitRect::from(block.box), color.rgba()});
     const std::size_t first = context.page.items.size();
-    layoutText(block, context.fonts, context.page);
-    context.texts.add(std::move(block), first, context.page.items.size(), context.page, context.fonts);
+    const QRectF extent = layoutText(block, context.fonts, context.page);
+    context.texts.add(std::move(block), first, context.page.items.size(), extent);
 }
 
 QString TReportDBText::text() const {

@@ -133,8 +133,14 @@ double firstBaseline(const TextBlock& block, int font, qsizetype lineCount, cons
     return block.box.top() + fonts.ascent(font);
 }
 
+// Where laid-out runs go, and the area their lines take, from each line's start to its end.
+struct Output {
+    Page& page;
+    QRectF extent = {};
+};
+
 void addRun(const QString& line, double width, double baseline, int font, const TextFormat& format, const QRectF& area,
-            Page& page) {
+            const FontCache& fonts, Output& out) {
     TextRun run;
     run.text = line;
     run.x = float(alignedX(format.alignment, area, width));
@@ -143,10 +149,11 @@ void addRun(const QString& line, double width, double baseline, int font, const 
     run.font = quint16(font);
     run.clip = width > area.width() + kFitTolerance;
     run.color = format.color;
-    page.items.emplace_back(std::move(run));
+    out.extent |= QRectF(run.x, baseline - fonts.ascent(font), width, fonts.lineHeight(font));
+    out.page.items.emplace_back(std::move(run));
 }
 
-void addLines(const Lines& laid, const TextBlock& block, int font, const FontCache& fonts, Page& page) {
+void addLines(const Lines& laid, const TextBlock& block, int font, const FontCache& fonts, Output& out) {
     QRectF area = block.box;
     if (block.format.autoSize)
         area = autoSizedBox(block.box, block.format.alignment, *std::max_element(laid.widths.begin(), laid.widths.end()));
@@ -155,12 +162,12 @@ void addLines(const Lines& laid, const TextBlock& block, int font, const FontCac
     for (qsizetype i = 0; i < laid.lines.size(); ++i) {
         if ((double(i) + 1) * lineHeight > area.height() + kFitTolerance) break;
         if (!laid.lines[i].isEmpty())
-            addRun(laid.lines[i], laid.widths[i], baseline + double(i) * lineHeight, font, block.format, area, page);
+            addRun(laid.lines[i], laid.widths[i], baseline + double(i) * lineHeight, font, block.format, area, fonts, out);
     }
 }
 
 // Lays the text out in `font` when that shows it whole.
-bool layoutWhole(const TextBlock& block, int font, FontCache& fonts, Page& page) {
+bool layoutWhole(const TextBlock& block, int font, FontCache& fonts, Output& out) {
     const QString& text = block.text;
     // Most items hold one line that fits: no breaking needed.
     if (!text.contains(u'\r') && !text.contains(u'\n') &&
@@ -169,13 +176,13 @@ bool layoutWhole(const TextBlock& block, int font, FontCache& fonts, Page& page)
         const double width = fonts.width(font, text, &stored);
         if (block.format.autoSize || width <= block.box.width() + kFitTolerance) {
             const QRectF area = block.format.autoSize ? autoSizedBox(block.box, block.format.alignment, width) : block.box;
-            addRun(stored, width, firstBaseline(block, font, 1, fonts), font, block.format, area, page);
+            addRun(stored, width, firstBaseline(block, font, 1, fonts), font, block.format, area, fonts, out);
             return true;
         }
     }
     const Lines laid = linesAt(block, font, fonts);
     if (!showsWhole(laid, block, font, fonts)) return false;
-    addLines(laid, block, font, fonts, page);
+    addLines(laid, block, font, fonts, out);
     return true;
 }
 
@@ -191,23 +198,7 @@ QString elided(const QString& text, double width, int font, const FontCache& fon
     return ellipsis;
 }
 
-}  // namespace
-
-void layoutText(const TextBlock& block, FontCache& fonts, Page& page, double largest) {
-    if (block.text.isEmpty()) return;
-    const int declared = block.format.font;
-    const double declaredPoints = fonts.points(declared);
-    if (largest <= 0 || largest >= declaredPoints) {
-        if (layoutWhole(block, declared, fonts, page)) return;
-        largest = declaredPoints - kShrinkStep;
-    }
-    for (double points = largest; points >= kSmallestPoints; points -= kShrinkStep)
-        if (layoutWhole(block, fonts.resized(declared, points), fonts, page)) return;
-    layoutCut(block, block.box, fonts, page);
-}
-
-void layoutCut(const TextBlock& block, const QRectF& room, FontCache& fonts, Page& page) {
-    if (block.text.isEmpty()) return;
+void cutTo(const TextBlock& block, const QRectF& room, FontCache& fonts, Output& out) {
     const int declared = block.format.font;
     const int font = fonts.points(declared) > kSmallestPoints ? fonts.resized(declared, kSmallestPoints) : declared;
     TextBlock cut = block;
@@ -230,7 +221,30 @@ void layoutCut(const TextBlock& block, const QRectF& room, FontCache& fonts, Pag
             laid.lines[i] = elided(laid.lines[i], room.width(), font, fonts);
             laid.widths[i] = fonts.width(font, laid.lines[i]);
         }
-    addLines(laid, cut, font, fonts, page);
+    addLines(laid, cut, font, fonts, out);
+}
+
+}  // namespace
+
+QRectF layoutText(const TextBlock& block, FontCache& fonts, Page& page, double largest) {
+    Output out{page};
+    if (block.text.isEmpty()) return out.extent;
+    const int declared = block.format.font;
+    const double declaredPoints = fonts.points(declared);
+    if (largest <= 0 || largest >= declaredPoints) {
+        if (layoutWhole(block, declared, fonts, out)) return out.extent;
+        largest = declaredPoints - kShrinkStep;
+    }
+    for (double points = largest; points >= kSmallestPoints; points -= kShrinkStep)
+        if (layoutWhole(block, fonts.resized(declared, points), fonts, out)) return out.extent;
+    cutTo(block, block.box, fonts, out);
+    return out.extent;
+}
+
+QRectF layoutCut(const TextBlock& block, const QRectF& room, FontCache& fonts, Page& page) {
+    Output out{page};
+    if (!block.text.isEmpty()) cutTo(block, room, fonts, out);
+    return out.extent;
 }
 
 }  // namespace brovik::reports

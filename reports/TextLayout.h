@@ -41,10 +41,11 @@ QStringList breakLines(const QString& text, const TextFormat& format, double wid
 // Lays a text item out in its box and appends its runs. A text that its box cannot show
 // whole at the declared size is drawn smaller, in half points, at the largest size that
 // fits, but not above `largest` points (0: the declared size); below the smallest size it
-// is cut, ending in an ellipsis.
-void layoutText(const TextBlock& block, FontCache& fonts, Page& page, double largest = 0);
+// is cut, ending in an ellipsis. Returns the area its lines take, from each line's start
+// to its end.
+QRectF layoutText(const TextBlock& block, FontCache& fonts, Page& page, double largest = 0);
 
 // Lays a text out at the smallest size, cut with an ellipsis to what `room` can show.
-void layoutCut(const TextBlock& block, const QRectF& room, FontCache& fonts, Page& page);
+QRectF layoutCut(const TextBlock& block, const QRectF& room, FontCache& fonts, Page& page);
 
 }  // namespace brovik::reports

@@ -157,20 +157,22 @@ protected:
         f.alignment = alignment;
         const std::size_t first = page.items.size();
         TextBlock block{text, f, QRectF(left, top, designWidth, fonts.lineHeight(f.font) * 1.2)};
-        layoutText(block, fonts, page);
-        texts.add(std::move(block), first, page.items.size(), page, fonts);
+        const QRectF extent = layoutText(block, fonts, page);
+        texts.add(std::move(block), first, page.items.size(), extent);
     }
     const TextRun& run(std::size_t i) { return *runsOf<TextRun>(page).at(i); }
     QRectF ink(std::size_t i) { return fonts.ink(run(i).font, run(i).text).translated(run(i).x, run(i).baseline); }
 };
 
 TEST_F(BandTextsTest, DesignBoxesThatOverlapWithInkApartChangeNothing) {
-    // Two lines whose boxes overlap in height, as captions stacked closely do, and two
-    // texts that only just clear each other on one line, each inside its own box.
-    place(QStringLiteral("Observação"), TextAlignment::Left, 0, 0, 200);
-    place(QStringLiteral("FÁBRICA"), TextAlignment::Left, 0, fonts.lineHeight(format.font) * 0.9, 200);
-    place(QStringLiteral("004521"), TextAlignment::Right, 300, 100, width(QStringLiteral("004521")) + 1);
-    place(QStringLiteral("/"), TextAlignment::Left, 301 + width(QStringLiteral("004521")), 100, 30);
+    // Texts grown past their boxes: two lines whose boxes overlap in height, as captions
+    // stacked closely do, and two texts on one line that grew away from each other and
+    // only just clear each other.
+    place(QStringLiteral("Observação"), TextAlignment::Left, 0, 0, 10);
+    place(QStringLiteral("FABRICA"), TextAlignment::Left, 0, fonts.lineHeight(format.font), 10);
+    const double number = width(QStringLiteral("004521"));
+    place(QStringLiteral("004521"), TextAlignment::Right, 300 + number / 2, 100, number / 2);
+    place(QStringLiteral("/"), TextAlignment::Left, 301 + number, 100, 1);
     const std::vector<QString> before = textsOf(page);
     std::vector<float> xs;
     for (const TextRun* r : runsOf<TextRun>(page)) xs.push_back(r->x);
