@@ -66,14 +66,11 @@ int FontCache::resized(int font, double points) {
     return indexOf(FontSpec{e.name, points, e.bold});
 }
 
-const FontCache::Glyph& FontCache::glyph(const Entry& entry, QChar c) const {
-    auto it = entry.glyphs.find(c.unicode());
-    if (it == entry.glyphs.end()) {
-        const QRectF r = entry.metrics.boundingRect(c);
-        it = entry.glyphs.insert(c.unicode(), Glyph{QRectF(r.topLeft() * kUnitsPerMeasurePixel, r.size() * kUnitsPerMeasurePixel),
+FontCache::Glyph FontCache::glyph(const Entry& entry, QChar c) const {
+    if (auto it = entry.glyphs.constFind(c.unicode()); it != entry.glyphs.constEnd()) return *it;
+    const QRectF r = entry.metrics.boundingRect(c);
+    return *entry.glyphs.insert(c.unicode(), Glyph{QRectF(r.topLeft() * kUnitsPerMeasurePixel, r.size() * kUnitsPerMeasurePixel),
                                                     entry.metrics.horizontalAdvance(c) * kUnitsPerMeasurePixel});
-    }
-    return *it;
 }
 
 QRectF FontCache::ink(int font, const QString& text) const {
@@ -84,13 +81,13 @@ QRectF FontCache::ink(int font, const QString& text) const {
     if (first > last) return {};
     double top = 0, bottom = 0;
     for (qsizetype i = first; i <= last; ++i) {
-        const QRectF& g = glyph(entry, text[i]).ink;
+        const QRectF g = glyph(entry, text[i]).ink;
         top = std::min(top, g.top());
         bottom = std::max(bottom, g.bottom());
     }
     const double leading = first > 0 ? width(font, text.left(first)) : 0;
     const double throughLast = last + 1 == text.size() ? width(font, text) : width(font, text.left(last + 1));
-    const Glyph& lastGlyph = glyph(entry, text[last]);
+    const Glyph lastGlyph = glyph(entry, text[last]);
     const double left = leading + glyph(entry, text[first]).ink.left();
     const double right = throughLast - lastGlyph.advance + lastGlyph.ink.right();
     return QRectF(QPointF(left, top), QPointF(right, bottom));

@@ -58,7 +58,7 @@ private:
         mutable QHash<QString, double> widths = {};
         mutable QHash<char16_t, Glyph> glyphs = {};
     };
-    const Glyph& glyph(const Entry& entry, QChar c) const;
+    Glyph glyph(const Entry& entry, QChar c) const;
 
     std::vector<Entry> entries_;
     std::vector<QFont> fonts_;
