@@ -33,9 +33,6 @@ QRectF reachOf(const QRectF& extent) {
     return extent.adjusted(-across, -kReachSlack, across, kReachSlack);
 }
 
-bool outgrows(const QRectF& extent, const QRectF& box) {
-    return extent.left() < box.left() - kOverrunTolerance || extent.right() > box.right() + kOverrunTolerance;
-}
 
 template <class Runs>
 QRectF inkOfAll(const Runs& runs, const FontCache& fonts) {
@@ -84,35 +81,44 @@ void BandTexts::clear() {
     taken_ = false;
 }
 
+void BandTexts::Text::place(const QRectF& extent) {
+    reach = reachOf(extent);
+    growsLeft = extent.left() < block.box.left() - kOverrunTolerance;
+    growsRight = extent.right() > block.box.right() + kOverrunTolerance;
+}
+
 void BandTexts::add(TextBlock block, std::size_t first, std::size_t end, const QRectF& extent) {
     if (first == end) return;
-    const bool outgrown = outgrows(extent, block.box);
-    texts_.push_back(Text{std::move(block), first, end, reachOf(extent), outgrown});
+    texts_.push_back(Text{std::move(block), first, end});
+    texts_.back().place(extent);
 }
 
 BandTexts::Clash BandTexts::clash(const Text& a, const Text& b, double gap, const Page& page, const FontCache& fonts) const {
     Clash c;
-    if ((!a.outgrown && !b.outgrown) || !a.reach.intersects(b.reach)) return c;
+    const bool aLeft = leftOf(a.block, b.block);
+    const bool aTowards = aLeft ? a.growsRight : a.growsLeft;
+    const bool bTowards = aLeft ? b.growsLeft : b.growsRight;
+    if ((!aTowards && !bTowards) || !a.reach.intersects(b.reach)) return c;
     const auto runOf = [&](const Text& t, std::size_t i) -> const TextRun& {
         return taken_ ? t.runs[i] : std::get<TextRun>(page.items[t.first + i]);
     };
     const auto runCount = [&](const Text& t) { return taken_ ? t.runs.size() : t.end - t.first; };
-    const bool aLeft = leftOf(a.block, b.block);
     for (std::size_t i = 0; i < runCount(a); ++i)
         for (std::size_t j = 0; j < runCount(b); ++j) {
             const QRectF inkA = inkOf(runOf(a, i), fonts), inkB = inkOf(runOf(b, j), fonts);
             if (!inksTouch(inkA, inkB, gap)) continue;
-            if (a.outgrown) c.a = std::max(c.a, overrun(a.block.box, inkA, aLeft));
-            if (b.outgrown) c.b = std::max(c.b, overrun(b.block.box, inkB, !aLeft));
+            if (aTowards) c.a = std::max(c.a, overrun(a.block.box, inkA, aLeft));
+            if (bTowards) c.b = std::max(c.b, overrun(b.block.box, inkB, !aLeft));
         }
     return c;
 }
 
 bool BandTexts::anyClash(const Page& page, const FontCache& fonts) const {
+    const auto grows = [&](std::size_t i) { return texts_[i].growsLeft || texts_[i].growsRight; };
     for (std::size_t a = 0; a < texts_.size(); ++a) {
-        if (!texts_[a].outgrown) continue;  // most texts fit their boxes: no pair of theirs is measured
+        if (!grows(a)) continue;  // most texts fit their boxes: not measured
         for (std::size_t b = 0; b < texts_.size(); ++b)
-            if (b != a && clash(texts_[a], texts_[b], 0, page, fonts).any()) return true;
+            if (b != a && !(b < a && grows(b)) && clash(texts_[a], texts_[b], 0, page, fonts).any()) return true;
     }
     return false;
 }
@@ -167,8 +173,7 @@ void BandTexts::resolve(const Page& page, FontCache& fonts) {
         }
         victim->runs.clear();
         for (const Primitive& p : scratch.items) victim->runs.push_back(std::get<TextRun>(p));
-        victim->reach = reachOf(extent);
-        victim->outgrown = outgrows(extent, victim->block.box);
+        victim->place(extent);
         if (victim->runs.empty()) victim->cut = true;
     }
 }

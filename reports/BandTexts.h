@@ -26,10 +26,12 @@ private:
     struct Text {
         TextBlock block;
         std::size_t first, end;  // its runs on the page
-        QRectF reach;            // where its ink can be, from its lines' extent
-        bool outgrown;           // its lines leave its box: only such a text gives way
+        QRectF reach = {};  // where its ink can be, from its lines' extent
+        // Its lines leave its box on that side: only such a text gives way, to a text there.
+        bool growsLeft = false, growsRight = false;
         std::vector<TextRun> runs = {};
         bool cut = false;
+        void place(const QRectF& extent);
         double scale(const FontCache& fonts) const;  // its size against the declared one
     };
     // How far each of two texts whose ink comes closer than `gap` runs out of its own box

@@ -16,6 +16,8 @@ constexpr std::array<std::pair<const char*, const char*>, 3> kFamilies{{
 }};
 
 constexpr int kMeasureDpi = 1200;
+// Enough for every repeated text of a generation; unique ones (ticket numbers) would pile up.
+constexpr qsizetype kCacheLimit = 4096;
 constexpr double kUnitsPerMeasurePixel = 254.0 / kMeasureDpi;
 
 const QImage& measureDevice() {
@@ -75,6 +77,13 @@ FontCache::Glyph FontCache::glyph(const Entry& entry, QChar c) const {
 
 QRectF FontCache::ink(int font, const QString& text) const {
     const Entry& entry = entries_[font];
+    if (auto it = entry.inks.constFind(text); it != entry.inks.constEnd()) return *it;
+    if (entry.inks.size() >= kCacheLimit) entry.inks.clear();
+    return *entry.inks.insert(text, measureInk(font, text));
+}
+
+QRectF FontCache::measureInk(int font, const QString& text) const {
+    const Entry& entry = entries_[font];
     qsizetype first = 0, last = text.size() - 1;
     while (first <= last && text[first].isSpace()) ++first;
     while (last >= first && text[last].isSpace()) --last;
@@ -94,7 +103,6 @@ QRectF FontCache::ink(int font, const QString& text) const {
 }
 
 double FontCache::width(int font, const QString& text, QString* stored) const {
-    constexpr qsizetype kCacheLimit = 4096;
     const Entry& entry = entries_[font];
     if (auto it = entry.widths.constFind(text); it != entry.widths.constEnd()) {
         if (stored) *stored = it.key();

@@ -56,9 +56,11 @@ private:
         double height;
         // Captions and common values repeat on every record; shaping them once is enough.
         mutable QHash<QString, double> widths = {};
+        mutable QHash<QString, QRectF> inks = {};
         mutable QHash<char16_t, Glyph> glyphs = {};
     };
     Glyph glyph(const Entry& entry, QChar c) const;
+    QRectF measureInk(int font, const QString& text) const;
 
     std::vector<Entry> entries_;
     std::vector<QFont> fonts_;
