@@ -16,12 +16,8 @@ BrovikApplication::BrovikApplication(int& argc, char** argv) : QApplication(argc
 bool BrovikApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& failure) {
-        if (TKelHandleException* handler = TKelHandleException::installed())
-            handler->HandleApplicationException(receiver, failure);
     } catch (...) {
-        if (TKelHandleException* handler = TKelHandleException::installed())
-            handler->HandleApplicationException(receiver, FailureInfo{QStringLiteral("Exception"), QString()});
+        handleUncaught(receiver, std::current_exception());
     }
     return false;
 }

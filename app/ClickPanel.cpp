@@ -1,5 +1,6 @@
 #include "app/ClickPanel.h"
 
+#include "app/TKelHandleException.h"
 #include "app/WindowFont.h"
 
 #include <QMouseEvent>
@@ -30,7 +31,14 @@ void ClickPanel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click) emit clicked();
+    if (!click) return;
+    // Qt's widgets do not unwind a failure thrown through them: each one would leave
+    // their copy of this event behind, in a window that stays open all day.
+    try {
+        emit clicked();
+    } catch (...) {
+        handleUncaught(this, std::current_exception());
+    }
 }
 
 }  // namespace brovik::app

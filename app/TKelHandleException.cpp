@@ -109,4 +109,16 @@ bool TKelHandleException::writeEntry(const QObject* sender, const FailureInfo& f
     return true;
 }
 
+void handleUncaught(const QObject* sender, std::exception_ptr failure) {
+    TKelHandleException* handler = TKelHandleException::installed();
+    if (!handler) return;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        handler->HandleApplicationException(sender, e);
+    } catch (...) {
+        handler->HandleApplicationException(sender, FailureInfo{QStringLiteral("Exception"), QString()});
+    }
+}
+
 }  // namespace brovik::app

@@ -58,4 +58,7 @@ private:
     Clock clock_;
 };
 
+// Gives a failure that escaped an event handler to the installed handler, if any.
+void handleUncaught(const QObject* sender, std::exception_ptr failure);
+
 }  // namespace brovik::app

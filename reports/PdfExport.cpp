@@ -38,7 +38,7 @@ PdfOutcome writePdf(const Document& document, const QString& fileName, const Pdf
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), document.orientation, QMarginsF(0, 0, 0, 0)));
         QPainter painter;
         if (!painter.begin(&writer)) return fail(error, QStringLiteral("%1: cannot start the PDF").arg(fileName));
-        PagePainter pages(painter, document, kPdfBarDotsPerInch);
+        PagePainter pages(painter, document, job.barDotsPerInch);
         const int total = int(job.pages.size());
         for (int i = 0; i < total; ++i) {
             if (i > 0) writer.newPage();

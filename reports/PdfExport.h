@@ -22,6 +22,8 @@ public:
 struct PdfPages {
     std::vector<int> pages;
     PdfProgress* progress = nullptr;
+    // The grid the bars sit on: a printer's own resolution when the PDF is for one.
+    int barDotsPerInch = kPdfBarDotsPerInch;
 };
 
 enum class PdfOutcome { Written, Failed, Cancelled };

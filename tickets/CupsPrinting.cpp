@@ -1,6 +1,7 @@
 #include "tickets/CupsPrinting.h"
 
 #include <cups/cups.h>
+#include <cmath>
 #include <memory>
 
 namespace brovik::tickets::cups {
@@ -40,6 +41,20 @@ QString problemWith(const QString& printer) {
     const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     if (accepting && QByteArray(accepting) == "false") return QStringLiteral("printer '%1' is not accepting jobs").arg(printer);
     return {};
+}
+
+int resolutionOf(const QString& printer) {
+    const Dest dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr));
+    if (!dest) return 0;
+    const std::unique_ptr<cups_dinfo_t, decltype(&cupsFreeDestInfo)> info(
+        cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()), &cupsFreeDestInfo);
+    if (!info) return 0;
+    ipp_attribute_t* resolution = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest.get(), info.get(), "printer-resolution");
+    if (!resolution || ippGetValueTag(resolution) != IPP_TAG_RESOLUTION) return 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    int y = 0;
+    const int x = ippGetResolution(resolution, 0, &y, &units);
+    return units == IPP_RES_PER_CM ? int(std::lround(x * 2.54)) : x;
 }
 
 int sendPdf(const QString& printer, const QString& pdfFile, const QString& title, PrintCopies copies,

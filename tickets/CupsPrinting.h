@@ -21,6 +21,9 @@ namespace cups {
 // as one line.
 QString problemWith(const QString& printer);
 
+// The dots per inch the destination prints at by default; 0 when CUPS does not say.
+int resolutionOf(const QString& printer);
+
 // Queues a finished PDF file as one job and returns its id; 0 with the cause in `error`
 // when CUPS refuses it.
 int sendPdf(const QString& printer, const QString& pdfFile, const QString& title, PrintCopies copies,

@@ -37,7 +37,10 @@ PrintOutcome printDocument(const reports::Document& document, const PrintRequest
     const QTemporaryDir dir;
     if (!dir.isValid()) return {Status::Failed, 0, 0, QStringLiteral("no temporary folder: %1").arg(dir.errorString())};
     const QString pdf = dir.filePath(QStringLiteral("job.pdf"));
-    switch (reports::writePdf(document, pdf, {pages, progress}, &outcome.error)) {
+    // Bars in whole dots of the printer itself, where CUPS tells its resolution.
+    const int dpi = cups::resolutionOf(request.printer);
+    switch (reports::writePdf(document, pdf, {pages, progress, dpi > 0 ? dpi : reports::kPdfBarDotsPerInch},
+                              &outcome.error)) {
     case reports::PdfOutcome::Written: break;
     case reports::PdfOutcome::Cancelled: return {Status::Cancelled, 0, 0, {}};
     case reports::PdfOutcome::Failed: outcome.status = Status::Failed; return outcome;

@@ -6,6 +6,7 @@
 #include "dataset/DataError.h"
 #include "dataset/Format.h"
 #include "QtTestApp.h"
+#include "support/UnreportedLeaks.h"
 
 #include <QApplication>
 #include <QFile>
@@ -161,6 +162,9 @@ TEST_F(FailureLog, FailureFromAClickHandlerReachesTheHandlerWithoutAMessageBox) 
     EXPECT_TRUE(form.isVisible());
 
     // A dropped failure from an ordinary button goes the same way and changes nothing.
+    // Thrown through Qt's own widgets, which do not unwind: Qt leaves its copy of the
+    // mouse event and the button's accessibility reference behind.
+    brovik::test::UnreportedLeaks qtDoesNotUnwind;
     QPushButton button("x", &form);
     QObject::connect(&button, &QPushButton::clicked, [] { throw std::runtime_error("12a is not a number"); });
     button.show();

@@ -2,6 +2,7 @@
 // come out of the queue carry the barcodes of the same pages of the PDF export.
 #include "PreviewDialogs.h"
 #include "QtTestApp.h"
+#include "support/PageScan.h"
 #include "support/PdfBarcodes.h"
 #include "support/PrivateCups.h"
 #include "support/TestDatabase.h"
@@ -114,6 +115,34 @@ TEST_F(PreviewPrinting, PrintsExactlyThePagesAskedOnce) {
         EXPECT_EQ(test::decodePdfPages(printed), c.expected);
         EXPECT_TRUE(window.statusBar()->currentMessage().startsWith(QStringLiteral("Enviado para plant: ")))
             << window.statusBar()->currentMessage().toStdString();
+    }
+}
+
+// A label printer says it prints at 203 dpi: its pages, rasterised at that resolution in
+// black and white, show every module of every barcode as two whole dots and read as the
+// exported pages do.
+TEST_F(PreviewPrinting, ALabelPrinterGetsBarsInItsOwnDots) {
+    const QString label = QStringLiteral("label");
+    const QString labelPrinted = cups->addPdfQueue(label, 203);
+    EXPECT_EQ(tickets::cups::resolutionOf(label), 203);
+    EXPECT_EQ(tickets::cups::resolutionOf(kQueue), 600);
+    EXPECT_EQ(tickets::cups::resolutionOf(QStringLiteral("nowhere")), 0);
+
+    tickets::PrintRequest request;
+    request.printer = label;
+    const tickets::PrintOutcome outcome = tickets::printDocument(*document, request);
+    ASSERT_EQ(outcome.status, tickets::PrintOutcome::Status::Sent) << outcome.error.toStdString();
+    ASSERT_TRUE(cups->waitUntilPrinted(label)) << cups->errorLog().toStdString();
+
+    QTemporaryDir dir;
+    const QStringList rasters = reports::test::rasterise(labelPrinted, reports::test::kGhostscript203, dir.path());
+    ASSERT_EQ(rasters.size(), qsizetype(document->pages.size()));
+    for (qsizetype i = 0; i < rasters.size(); ++i) {
+        SCOPED_TRACE("page " + std::to_string(i + 1));
+        const QImage page = reports::test::grey(rasters[i]);
+        for (const reports::BarcodeRun* barcode : reports::test::barcodeRuns(document->pages.at(std::size_t(i))))
+            EXPECT_EQ(reports::test::barWidthFault(page, *barcode, 203, 2).toStdString(), "");
+        EXPECT_EQ(reports::test::decodePage(rasters[i]), exportedPages.at(std::size_t(i)));
     }
 }
 

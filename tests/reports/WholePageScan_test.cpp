@@ -1,4 +1,4 @@
-#include "PageScan.h"
+#include "support/PageScan.h"
 #include "TicketLayoutFixture.h"
 
 #include "reports/PdfExport.h"

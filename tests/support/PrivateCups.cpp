@@ -22,6 +22,18 @@ void writeFile(const QString& path, const QString& text) {
     f.write(text.toUtf8());
 }
 
+// The PDF driver, printing at `dotsPerInch` by default.
+QString driverAt(int dotsPerInch, const QString& file) {
+    QFile in(kPdfDriver);
+    if (!in.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read the PDF driver");
+    const QByteArray dpi = QByteArray::number(dotsPerInch) + "dpi";
+    QByteArray ppd = in.readAll();
+    ppd.replace("*DefaultResolution: 600dpi", "*DefaultResolution: " + dpi + "\n*Resolution " + dpi + "/" + dpi + ": \"\"");
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(ppd) != ppd.size()) throw std::runtime_error("cannot write a driver");
+    return file;
+}
+
 }  // namespace
 
 // A short folder name: a Unix socket path holds at most 107 bytes.
@@ -110,9 +122,11 @@ QString PrivateCups::run(const QString& tool, const QStringList& arguments) cons
     return QString::fromLocal8Bit(p.readAll());
 }
 
-QString PrivateCups::addPdfQueue(const QString& name) {
+QString PrivateCups::addPdfQueue(const QString& name, int dotsPerInch) {
     const QString printed = dir_.filePath(QStringLiteral("out/%1.pdf").arg(name));
-    const QString said = run(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", "file:" + printed, "-P", kPdfDriver});
+    const QString driver =
+        dotsPerInch > 0 ? driverAt(dotsPerInch, dir_.filePath(QStringLiteral("ppd/%1-driver.ppd").arg(name))) : kPdfDriver;
+    const QString said = run(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", "file:" + printed, "-P", driver});
     if (!run(QStringLiteral("lpstat"), {"-p", name}).contains(QLatin1String("enabled")))
         throw std::runtime_error(("cannot add the queue " + name + ": " + said).toStdString());
     return printed;

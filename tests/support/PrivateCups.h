@@ -29,8 +29,9 @@ public:
 
     QString socket() const;
     // Adds an enabled, accepting queue and returns the file each of its jobs is written to
-    // (the next job overwrites it).
-    QString addPdfQueue(const QString& name);
+    // (the next job overwrites it). A resolution makes it a printer of that many dots per
+    // inch by default, as a label printer says it is; otherwise it is the driver's 600.
+    QString addPdfQueue(const QString& name, int dotsPerInch = 0);
     void disable(const QString& name);
     void reject(const QString& name);
     // Removes the last printed file, so that the next wait sees only a new job.
