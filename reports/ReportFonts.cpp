@@ -1,6 +1,7 @@
 #include "reports/ReportFonts.h"
 
 #include <QImage>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -15,6 +16,8 @@ constexpr std::array<std::pair<const char*, const char*>, 3> kFamilies{{
 }};
 
 constexpr int kMeasureDpi = 1200;
+// Enough for every repeated text of a generation; unique ones (ticket numbers) would pile up.
+constexpr qsizetype kCacheLimit = 4096;
 constexpr double kUnitsPerMeasurePixel = 254.0 / kMeasureDpi;
 
 const QImage& measureDevice() {
@@ -60,8 +63,46 @@ int FontCache::indexOf(const FontSpec& wanted) {
     return int(entries_.size() - 1);
 }
 
+int FontCache::resized(int font, double points) {
+    const Entry& e = entries_[font];
+    return indexOf(FontSpec{e.name, points, e.bold});
+}
+
+FontCache::Glyph FontCache::glyph(const Entry& entry, QChar c) const {
+    if (auto it = entry.glyphs.constFind(c.unicode()); it != entry.glyphs.constEnd()) return *it;
+    const QRectF r = entry.metrics.boundingRect(c);
+    return *entry.glyphs.insert(c.unicode(), Glyph{QRectF(r.topLeft() * kUnitsPerMeasurePixel, r.size() * kUnitsPerMeasurePixel),
+                                                    entry.metrics.horizontalAdvance(c) * kUnitsPerMeasurePixel});
+}
+
+QRectF FontCache::ink(int font, const QString& text) const {
+    const Entry& entry = entries_[font];
+    if (auto it = entry.inks.constFind(text); it != entry.inks.constEnd()) return *it;
+    if (entry.inks.size() >= kCacheLimit) entry.inks.clear();
+    return *entry.inks.insert(text, measureInk(font, text));
+}
+
+QRectF FontCache::measureInk(int font, const QString& text) const {
+    const Entry& entry = entries_[font];
+    qsizetype first = 0, last = text.size() - 1;
+    while (first <= last && text[first].isSpace()) ++first;
+    while (last >= first && text[last].isSpace()) --last;
+    if (first > last) return {};
+    double top = 0, bottom = 0;
+    for (qsizetype i = first; i <= last; ++i) {
+        const QRectF g = glyph(entry, text[i]).ink;
+        top = std::min(top, g.top());
+        bottom = std::max(bottom, g.bottom());
+    }
+    const double leading = first > 0 ? width(font, text.left(first)) : 0;
+    const double throughLast = last + 1 == text.size() ? width(font, text) : width(font, text.left(last + 1));
+    const Glyph lastGlyph = glyph(entry, text[last]);
+    const double left = leading + glyph(entry, text[first]).ink.left();
+    const double right = throughLast - lastGlyph.advance + lastGlyph.ink.right();
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
 double FontCache::width(int font, const QString& text, QString* stored) const {
-    constexpr qsizetype kCacheLimit = 4096;
     const Entry& entry = entries_[font];
     if (auto it = entry.widths.constFind(text); it != entry.widths.constEnd()) {
         if (stored) *stored = it.key();

@@ -147,9 +147,11 @@ void ReportGenerator::printBand(TReportBand& band) {
 void ReportGenerator::drawBand(TReportBand& band) {
     const QRectF rect(x_, y_, band.width, band.height);
     page().items.emplace_back(FillRun{UnitRect::from(rect), band.color.rgba()});
-    PrintContext context{page(), fonts_, images_, report_.font};
+    bandTexts_.clear();
+    PrintContext context{page(), fonts_, images_, report_.font, bandTexts_};
     for (const auto& item : band.items())
         if (item->enabled) item->print(context, rect.topLeft());
+    bandTexts_.separate(page(), fonts_);
     drawFrame(band.frame, rect);
 }
 

@@ -50,6 +50,7 @@ private:
     Document document_;
     FontCache fonts_;
     ImageCache images_;
+    BandTexts bandTexts_;  // kept between bands for its storage
     std::vector<Walk> walks_;
     bool pageOpen_ = false;
     int column_ = 0;

@@ -31,15 +31,17 @@ int designPixels(double units) { return int(std::lround(units / 254.0 * 96.0 * k
 
 void TReportText::print(PrintContext& context, QPointF origin) {
     const FontSpec& chosen = font ? *font : context.reportFont;
-    TextFormat format;
-    format.font = context.fonts.indexOf(chosen);
-    format.color = chosen.color.rgba();
-    format.alignment = alignment;
-    format.autoSize = autoSize;
-    format.wordWrap = wordWrap;
-    format.wrapStyle = wrapStyle;
-    if (!transparent) context.page.items.emplace_back(FillRun{UnitRect::from(box(origin)), color.rgba()});
-    layoutText(text(), format, box(origin), context.fonts, context.page);
+    TextBlock block{text(), {}, box(origin)};
+    block.format.font = context.fonts.indexOf(chosen);
+    block.format.color = chosen.color.rgba();
+    block.format.alignment = alignment;
+    block.format.autoSize = autoSize;
+    block.format.wordWrap = wordWrap;
+    block.format.wrapStyle = wrapStyle;
+    if (!transparent) context.page.items.emplace_back(FillRun{UnitRect::from(block.box), color.rgba()});
+    const std::size_t first = context.page.items.size();
+    const QRectF extent = layoutText(block, context.fonts, context.page);
+    context.texts.add(std::move(block), first, context.page.items.size(), extent);
 }
 
 QString TReportDBText::text() const {

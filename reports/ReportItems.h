@@ -2,6 +2,7 @@
 
 #include "dataset/Dataset.h"
 #include "reports/Expression.h"
+#include "reports/BandTexts.h"
 #include "reports/ImageCache.h"
 #include "reports/PageModel.h"
 #include "reports/ReportFonts.h"
@@ -26,6 +27,7 @@ struct PrintContext {
     FontCache& fonts;
     ImageCache& images;
     const FontSpec& reportFont;
+    BandTexts& texts;  // what the band's text items printed so far
 };
 
 // A printable item; geometry in report units relative to its band's top-left corner.

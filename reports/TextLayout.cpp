@@ -91,47 +91,160 @@ QStringList breakLines(const QString& text, const TextFormat& format, double wid
 
 namespace {
 
-void addRun(const QString& line, double width, int index, const TextFormat& format, const QRectF& area,
-            const FontCache& fonts, Page& page) {
+// The lines of a text at one size, and their widths.
+struct Lines {
+    QStringList lines;
+    std::vector<double> widths;
+};
+
+Lines linesAt(const TextBlock& block, int font, const FontCache& fonts) {
+    TextFormat format = block.format;
+    format.font = font;
+    Lines out{breakLines(block.text, format, block.box.width(), fonts), {}};
+    out.widths.reserve(out.lines.size());
+    for (const QString& line : out.lines) out.widths.push_back(fonts.width(font, line));
+    return out;
+}
+
+// The text up to its first carriage return: all that a one-line item shows.
+QString firstParagraph(const QString& text) {
+    QString plain = text.section(u'\r', 0, 0);
+    plain.remove(u'\n');
+    return plain;
+}
+
+bool oneLine(const TextFormat& format) { return !format.wordWrap && !format.autoSize; }
+
+// Every line drawn, none wider than the box and, for one line, the whole first line.
+bool showsWhole(const Lines& laid, const TextBlock& block, int font, const FontCache& fonts) {
+    if (double(laid.lines.size()) * fonts.lineHeight(font) > block.box.height() + kFitTolerance) return false;
+    if (block.format.autoSize) return true;
+    if (oneLine(block.format) && laid.lines.front() != firstParagraph(block.text)) return false;
+    return std::all_of(laid.widths.begin(), laid.widths.end(),
+                       [&](double w) { return w <= block.box.width() + kFitTolerance; });
+}
+
+// A smaller single line keeps the baseline of the declared size, so that it still stands
+// on the line of its neighbours; several lines stack from the item's top.
+double firstBaseline(const TextBlock& block, int font, qsizetype lineCount, const FontCache& fonts) {
+    const int declared = block.format.font;
+    if (font != declared && lineCount == 1 && fonts.lineHeight(declared) <= block.box.height() + kFitTolerance)
+        return block.box.top() + fonts.ascent(declared);
+    return block.box.top() + fonts.ascent(font);
+}
+
+// Where laid-out runs go, and the area their lines take, from each line's start to its end.
+struct Output {
+    Page& page;
+    QRectF extent = {};
+};
+
+void addRun(const QString& line, double width, double baseline, int font, const TextFormat& format, const QRectF& area,
+            const FontCache& fonts, Output& out) {
     TextRun run;
     run.text = line;
     run.x = float(alignedX(format.alignment, area, width));
-    run.baseline = float(area.top() + index * fonts.lineHeight(format.font) + fonts.ascent(format.font));
+    run.baseline = float(baseline);
     run.box = UnitRect::from(area);
-    run.font = quint16(format.font);
+    run.font = quint16(font);
     run.clip = width > area.width() + kFitTolerance;
     run.color = format.color;
-    page.items.emplace_back(std::move(run));
+    out.extent |= QRectF(run.x, baseline - fonts.ascent(font), width, fonts.lineHeight(font));
+    out.page.items.emplace_back(std::move(run));
+}
+
+void addLines(const Lines& laid, const TextBlock& block, int font, const FontCache& fonts, Output& out) {
+    QRectF area = block.box;
+    if (block.format.autoSize)
+        area = autoSizedBox(block.box, block.format.alignment, *std::max_element(laid.widths.begin(), laid.widths.end()));
+    const double lineHeight = fonts.lineHeight(font);
+    const double baseline = firstBaseline(block, font, laid.lines.size(), fonts);
+    for (qsizetype i = 0; i < laid.lines.size(); ++i) {
+        if ((double(i) + 1) * lineHeight > area.height() + kFitTolerance) break;
+        if (!laid.lines[i].isEmpty())
+            addRun(laid.lines[i], laid.widths[i], baseline + double(i) * lineHeight, font, block.format, area, fonts, out);
+    }
+}
+
+// Lays the text out in `font` when that shows it whole.
+bool layoutWhole(const TextBlock& block, int font, FontCache& fonts, Output& out) {
+    const QString& text = block.text;
+    // Most items hold one line that fits: no breaking needed.
+    if (!text.contains(u'\r') && !text.contains(u'\n') &&
+        fonts.lineHeight(font) <= block.box.height() + kFitTolerance) {
+        QString stored;
+        const double width = fonts.width(font, text, &stored);
+        if (block.format.autoSize || width <= block.box.width() + kFitTolerance) {
+            const QRectF area = block.format.autoSize ? autoSizedBox(block.box, block.format.alignment, width) : block.box;
+            addRun(stored, width, firstBaseline(block, font, 1, fonts), font, block.format, area, fonts, out);
+            return true;
+        }
+    }
+    const Lines laid = linesAt(block, font, fonts);
+    if (!showsWhole(laid, block, font, fonts)) return false;
+    addLines(laid, block, font, fonts, out);
+    return true;
+}
+
+// The longest start of `text` that, followed by an ellipsis, fits `width`.
+QString elided(const QString& text, double width, int font, const FontCache& fonts) {
+    const QString ellipsis(QChar(0x2026));
+    for (qsizetype keep = text.size(); keep > 0; --keep) {
+        QString candidate = text.left(keep);
+        while (candidate.endsWith(u' ')) candidate.chop(1);
+        candidate += ellipsis;
+        if (fonts.width(font, candidate) <= width + kFitTolerance) return candidate;
+    }
+    return ellipsis;
+}
+
+void cutTo(const TextBlock& block, const QRectF& room, FontCache& fonts, Output& out) {
+    const int declared = block.format.font;
+    const int font = fonts.points(declared) > kSmallestPoints ? fonts.resized(declared, kSmallestPoints) : declared;
+    TextBlock cut = block;
+    cut.box = room;
+    cut.format.autoSize = false;  // the room is all there is
+    const bool single = oneLine(block.format) || block.format.autoSize;
+    Lines laid = linesAt(cut, font, fonts);
+    const qsizetype shown = std::min(laid.lines.size(), qsizetype((room.height() + kFitTolerance) / fonts.lineHeight(font)));
+    if (shown == 0) return;
+    const bool dropped = laid.lines.size() > shown || (single && laid.lines.front() != firstParagraph(block.text));
+    laid.lines.resize(shown);
+    laid.widths.resize(shown);
+    QString& last = laid.lines.back();
+    if (dropped || laid.widths.back() > room.width() + kFitTolerance) {
+        last = elided(single ? firstParagraph(block.text) : last + u' ', room.width(), font, fonts);
+        laid.widths.back() = fonts.width(font, last);
+    }
+    for (qsizetype i = 0; i + 1 < shown; ++i)
+        if (laid.widths[i] > room.width() + kFitTolerance) {
+            laid.lines[i] = elided(laid.lines[i], room.width(), font, fonts);
+            laid.widths[i] = fonts.width(font, laid.lines[i]);
+        }
+    addLines(laid, cut, font, fonts, out);
 }
 
 }  // namespace
 
-void layoutText(const QString& text, const TextFormat& format, const QRectF& box, const FontCache& fonts, Page& page) {
-    if (text.isEmpty()) return;
-    const double lineHeight = fonts.lineHeight(format.font);
-    if (lineHeight > box.height() + kFitTolerance) return;  // not even one line fits
-
-    // Most items hold one line that fits: no breaking needed.
-    if (!text.contains(u'\r') && !text.contains(u'\n')) {
-        QString stored;
-        const double width = fonts.width(format.font, text, &stored);
-        if (format.autoSize || width <= box.width() + kFitTolerance) {
-            const QRectF area = format.autoSize ? autoSizedBox(box, format.alignment, width) : box;
-            addRun(stored, width, 0, format, area, fonts, page);
-            return;
-        }
+QRectF layoutText(const TextBlock& block, FontCache& fonts, Page& page, double largest) {
+    Output out{page};
+    if (block.text.isEmpty()) return out.extent;
+    const int declared = block.format.font;
+    const double declaredPoints = fonts.points(declared);
+    if (largest <= 0 || largest >= declaredPoints) {
+        if (layoutWhole(block, declared, fonts, out)) return out.extent;
+        largest = declaredPoints - kShrinkStep;
     }
+    for (double points = largest; points >= kSmallestPoints; points -= kShrinkStep)
+        if (layoutWhole(block, fonts.resized(declared, points), fonts, out)) return out.extent;
+    cutTo(block, block.box, fonts, out);
+    return out.extent;
+}
 
-    const QStringList lines = breakLines(text, format, box.width(), fonts);
-    std::vector<double> widths;
-    widths.reserve(lines.size());
-    for (const QString& line : lines) widths.push_back(fonts.width(format.font, line));
-    QRectF area = box;
-    if (format.autoSize) area = autoSizedBox(box, format.alignment, *std::max_element(widths.begin(), widths.end()));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if ((double(i) + 1) * lineHeight > area.height() + kFitTolerance) break;
-        if (!lines[i].isEmpty()) addRun(lines[i], widths[i], int(i), format, area, fonts, page);
-    }
+QRectF layoutCut(const TextBlock& block, const QRectF& room, FontCache& fonts, Page& page) {
+    Output out{page};
+    if (!block.text.isEmpty()) cutTo(block, room, fonts, out);
+    return out.extent;
 }
 
 }  // namespace brovik::reports

@@ -21,12 +21,31 @@ struct TextFormat {
     WrapStyle wrapStyle = WrapStyle::AtSpaces;
 };
 
+// A text item as it asks to print: its text, its declared font and its box (report units,
+// page coordinates; for auto size the design box whose edge the text keeps).
+struct TextBlock {
+    QString text;
+    TextFormat format;
+    QRectF box;
+};
+
+// Text smaller than this is no longer read on the floor: it is cut instead.
+inline constexpr double kSmallestPoints = 5;
+inline constexpr double kShrinkStep = 0.5;
+
 // The lines a text item shows: carriage returns start lines, line feeds are dropped;
 // with word wrap every paragraph is broken to `width`, without it only the first line
 // so formed is kept; auto size keeps every paragraph whole.
 QStringList breakLines(const QString& text, const TextFormat& format, double width, const FontCache& fonts);
 
-// Lays a text item out in its box (report units, page coordinates) and appends its runs.
-void layoutText(const QString& text, const TextFormat& format, const QRectF& box, const FontCache& fonts, Page& page);
+// Lays a text item out in its box and appends its runs. A text that its box cannot show
+// whole at the declared size is drawn smaller, in half points, at the largest size that
+// fits, but not above `largest` points (0: the declared size); below the smallest size it
+// is cut, ending in an ellipsis. Returns the area its lines take, from each line's start
+// to its end.
+QRectF layoutText(const TextBlock& block, FontCache& fonts, Page& page, double largest = 0);
+
+// Lays a text out at the smallest size, cut with an ellipsis to what `room` can show.
+QRectF layoutCut(const TextBlock& block, const QRectF& room, FontCache& fonts, Page& page);
 
 }  // namespace brovik::reports

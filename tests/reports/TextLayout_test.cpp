@@ -1,4 +1,5 @@
 #include "ReportFixtures.h"
+#include "reports/BandTexts.h"
 #include "reports/TextLayout.h"
 
 #include <QFontInfo>
@@ -54,7 +55,7 @@ TEST_F(TextLayoutTest, AlignmentAutoSizeAndLinesThatFit) {
     const double line = fonts.lineHeight(format.font);
     auto firstRun = [&](const QRectF& box) {
         Page page;
-        layoutText(text, format, box, fonts, page);
+        layoutText({text, format, box}, fonts, page);
         return page.items.empty() ? TextRun{} : std::get<TextRun>(page.items.front());
     };
     const QRectF box(100, 200, 500, line + 1);
@@ -71,12 +72,151 @@ TEST_F(TextLayoutTest, AlignmentAutoSizeAndLinesThatFit) {
     EXPECT_NEAR(centred.box.x + centred.box.w / 2, 110, 0.01);
     EXPECT_FALSE(centred.clip);
 
-    // A line is drawn only when it fits the item's height completely.
+}
+
+// A text its box cannot show whole prints smaller, in half points: wrapped first, as the
+// breaking rules say, and cut with an ellipsis only below the smallest size.
+TEST_F(TextLayoutTest, TextThatDoesNotFitItsBoxPrintsSmallerThenCut) {
+    const double line = fonts.lineHeight(format.font);
+    const QString number = QStringLiteral("1234,5");
+    enum Sizing { OneLine, Wrap, Auto };
+    constexpr double kSmaller = -1;  // below 9 pt: the largest size that shows the text whole
+    struct Case {
+        const char* what;
+        QString text;
+        Sizing sizing;
+        double width, lines;  // the box, in 9-pt widths of `fitted` and in 9-pt lines
+        QString fitted;
+        std::vector<QString> runs;
+        double points;
+    };
+    const QString abc = QStringLiteral("AAA BBB CCC");
+    const Case cases[] = {
+        {"fits: as before", number, OneLine, 1.05, 1.2, number, {number}, 9},
+        {"too wide: smaller and whole", number, OneLine, 0.8, 1.2, number, {number}, kSmaller},
+        {"a wrap text that fits wrapped keeps its size", QStringLiteral("AAA BBB"), Wrap, 1.05, 2.2, QStringLiteral("AAA"),
+         {"AAA", "BBB"}, 9},
+        {"wrapped lines that overflow: smaller", abc, Wrap, 1.05, 2.2, QStringLiteral("AAA"), {"AAA", "BBB", "CCC"}, kSmaller},
+        {"a box lower than one line: smaller", number, OneLine, 2, 0.8, number, {number}, kSmaller},
+        {"auto width grows instead", abc, Auto, 0.1, 1.2, abc, {abc}, 9},
+        {"too wide even at 5 pt: cut", QStringLiteral("1234567890"), OneLine, 0.3, 1.2, QStringLiteral("1234567890"),
+         {QStringLiteral("123…")}, kSmallestPoints},
+    };
+    for (const Case& c : cases) {
+        format.wordWrap = c.sizing == Wrap;
+        format.autoSize = c.sizing == Auto;
+        const QRectF box(100, 200, width(c.fitted) * c.width, line * c.lines);
+        Page page;
+        layoutText({c.text, format, box}, fonts, page);
+        const auto runs = runsOf<TextRun>(page);
+        ASSERT_FALSE(runs.empty()) << c.what;
+        const double points = fonts.points(runs.front()->font);
+        std::vector<QString> texts;
+        for (const TextRun* run : runs) {
+            texts.push_back(run->text);
+            EXPECT_EQ(run->font, runs.front()->font) << c.what;
+            EXPECT_LE(run->baseline + fonts.lineHeight(run->font) - fonts.ascent(run->font), box.bottom() + 0.01) << c.what;
+            if (c.sizing != Auto) {
+                EXPECT_LE(run->x + fonts.width(run->font, run->text), box.right() + 0.01) << c.what;
+            }
+        }
+        if (c.points == kSmallestPoints) {
+            ASSERT_EQ(texts.size(), 1u) << c.what;
+            EXPECT_TRUE(texts.front().startsWith(c.runs.front().left(3)) && texts.front().endsWith(u'…')) << c.what;
+        } else {
+            EXPECT_EQ(texts, c.runs) << c.what;
+        }
+        if (c.points == kSmaller) {
+            EXPECT_LT(points, 9) << c.what;
+            EXPECT_GE(points, kSmallestPoints) << c.what;
+            Page larger;
+            TextFormat at = format;
+            at.font = fonts.resized(format.font, points + kShrinkStep);
+            layoutText({c.text, at, box}, fonts, larger, points + kShrinkStep);
+            EXPECT_NE(fonts.points(runsOf<TextRun>(larger).front()->font), points + kShrinkStep)
+                << c.what << ": " << points << " pt is not the largest size that fits";
+        } else {
+            EXPECT_EQ(points, c.points) << c.what;
+        }
+        // A single smaller line stays on the baseline of the declared size.
+        if (runs.size() == 1 && c.lines >= 1) {
+            EXPECT_NEAR(runs.front()->baseline, box.top() + fonts.ascent(format.font), 0.01) << c.what;
+        }
+    }
+}
+
+// Texts on one line whose ink would touch: the one that outgrew its own box gives way.
+class BandTextsTest : public TextLayoutTest {
+protected:
+    BandTexts texts;
     Page page;
-    format.autoSize = false;
-    format.wordWrap = true;
-    layoutText(QStringLiteral("A B C"), format, QRectF(0, 0, width(QStringLiteral("A")) + 0.5, line * 2.5), fonts, page);
-    EXPECT_EQ(textsOf(page), (std::vector<QString>{"A", "B"}));
+    // An auto-width text in the report's 9-pt narrow bold, its box `designWidth` wide.
+    void place(const QString& text, TextAlignment alignment, double left, double top, double designWidth) {
+        TextFormat f = format;
+        f.autoSize = true;
+        f.alignment = alignment;
+        const std::size_t first = page.items.size();
+        TextBlock block{text, f, QRectF(left, top, designWidth, fonts.lineHeight(f.font) * 1.2)};
+        const QRectF extent = layoutText(block, fonts, page);
+        texts.add(std::move(block), first, page.items.size(), extent);
+    }
+    const TextRun& run(std::size_t i) { return *runsOf<TextRun>(page).at(i); }
+    QRectF ink(std::size_t i) { return fonts.ink(run(i).font, run(i).text).translated(run(i).x, run(i).baseline); }
+};
+
+TEST_F(BandTextsTest, DesignBoxesThatOverlapWithInkApartChangeNothing) {
+    // Texts grown past their boxes: two lines whose boxes overlap in height, as captions
+    // stacked closely do, and two texts on one line that grew away from each other and
+    // only just clear each other.
+    place(QStringLiteral("Observação"), TextAlignment::Left, 0, 0, 10);
+    place(QStringLiteral("FABRICA"), TextAlignment::Left, 0, fonts.lineHeight(format.font), 10);
+    const double number = width(QStringLiteral("004521"));
+    place(QStringLiteral("004521"), TextAlignment::Right, 300 + number / 2, 100, number / 2);
+    place(QStringLiteral("/"), TextAlignment::Left, 301 + number, 100, 1);
+    const std::vector<QString> before = textsOf(page);
+    std::vector<float> xs;
+    for (const TextRun* r : runsOf<TextRun>(page)) xs.push_back(r->x);
+    texts.separate(page, fonts);
+    EXPECT_EQ(textsOf(page), before);
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        EXPECT_EQ(run(i).x, xs[i]);
+        EXPECT_EQ(run(i).font, format.font);
+    }
+}
+
+TEST_F(BandTextsTest, TheTextThatOutgrewItsBoxGivesWay) {
+    struct Case {
+        const char* what;
+        QString left;
+        double rightDesignWidth;  // in widths of the right-hand text
+        bool leftShrinks, rightShrinks, leftCut;
+    };
+    const QString customer = QStringLiteral("CALÇADOS MARIA WANDA");
+    const Case cases[] = {
+        {"a long remark against a caption that fits", QStringLiteral("REMARK TYPED AT LENGTH, AND SOME"), 1.1, true, false, false},
+        {"both outgrow their boxes: both smaller", QStringLiteral("70001 / 8-VERMELHO ÂMBAR ESCUR"), 0.3, true, true, false},
+        {"no room even at 5 pt: cut short of the other", QString(60, u'W'), 1.1, true, false, true},
+    };
+    for (const Case& c : cases) {
+        page = {};
+        texts.clear();
+        const double right = 700;
+        place(c.left, TextAlignment::Left, 0, 0, 300);
+        place(customer, TextAlignment::Right, right - width(customer) * c.rightDesignWidth, 0, width(customer) * c.rightDesignWidth);
+        texts.separate(page, fonts);
+        ASSERT_EQ(runsOf<TextRun>(page).size(), 2u) << c.what;
+        EXPECT_EQ(fonts.points(run(0).font) < 9, c.leftShrinks) << c.what;
+        EXPECT_EQ(fonts.points(run(1).font) < 8.99, c.rightShrinks) << c.what;
+        EXPECT_EQ(run(1).text, customer) << c.what;
+        EXPECT_NEAR(run(1).box.x + run(1).box.w, right, 0.01) << c.what << ": the right-aligned text keeps its edge";
+        if (c.leftCut) {
+            EXPECT_EQ(fonts.points(run(0).font), kSmallestPoints) << c.what;
+            EXPECT_TRUE(run(0).text.endsWith(u'…')) << c.what;
+        } else {
+            EXPECT_EQ(run(0).text, c.left) << c.what;
+        }
+        EXPECT_GE(ink(1).left() - ink(0).right(), 9.99) << c.what << ": 1 mm of white between them";
+    }
 }
 
 }  // namespace

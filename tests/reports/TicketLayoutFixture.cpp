@@ -3,6 +3,8 @@
 #include "support/TestDatabase.h"
 
 #include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace brovik::reports::test {
@@ -50,18 +52,18 @@ void LayoutFixture::setTickets(const std::vector<TicketSpec>& tickets) {
             t.fieldByName(u"OC").setLargeInt(ticket.oc);
             t.fieldByName(u"Controle").setLargeInt(ticket.controle);
             t.fieldByName(u"Modelo").setString(ticket.modelo);
-            t.fieldByName(u"Cor").setString(QStringLiteral("5-AZUL"));
+            t.fieldByName(u"Cor").setString(ticket.cor);
             t.fieldByName(u"Cor_id").setLargeInt(5);
             t.fieldByName(u"Tamanho").setString(QStringLiteral("38"));
             t.fieldByName(u"Tamanho_Id").setLargeInt(3);
-            t.fieldByName(u"quantidade").setFloat(12.5);
+            t.fieldByName(u"quantidade").setFloat(ticket.quantidade);
             t.fieldByName(u"Ordem1").setLargeInt(step + 2);
             t.fieldByName(u"OrdemD").setLargeInt(100 - step);
             t.fieldByName(u"Setor_Id1").setLargeInt(sector);
             t.fieldByName(u"Setor1").setString(QStringLiteral("%1-SETOR").arg(sector));
             t.fieldByName(u"Sku").setString(QStringLiteral("SKU%1").arg(step));
             t.fieldByName(u"Peca_Conjunto").setLargeInt(ticket.pecaConjunto);
-            t.fieldByName(u"Cliente").setString(QStringLiteral("LOJA"));
+            t.fieldByName(u"Cliente").setString(ticket.cliente);
             t.fieldByName(u"Ult").setBoolean(step == ticket.stubs);
             t.post();
         }
@@ -92,6 +94,23 @@ std::vector<QImage> pictures(const Page& page) {
         }
     }
     return out;
+}
+
+std::multimap<QString, QRectF> pdfWords(const QString& pdf, int page) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                          QString::number(page), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    std::multimap<QString, QRectF> words;
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    for (auto it = word.globalMatch(out); it.hasNext();) {
+        const auto m = it.next();
+        const QPointF from(m.captured(1).toDouble(), m.captured(2).toDouble()), to(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.emplace(m.captured(5), QRectF(from * kUnitsPerPoint, to * kUnitsPerPoint));
+    }
+    return words;
 }
 
 }  // namespace brovik::reports::test

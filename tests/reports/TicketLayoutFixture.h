@@ -8,7 +8,9 @@
 #include "reports/TicketReports.h"
 
 #include <QDate>
+#include <QRectF>
 #include <QString>
+#include <map>
 #include <vector>
 
 namespace brovik::reports::test {
@@ -22,6 +24,9 @@ struct TicketSpec {
     int pecaConjunto = 0;
     int remessa = 4521;
     int firstSector = 12;
+    QString cor = QStringLiteral("5-AZUL");
+    QString cliente = QStringLiteral("LOJA");
+    double quantidade = 12.5;
 };
 
 // The embedded database with the flows of tests/reports/fixtures/flow.sql.
@@ -51,5 +56,7 @@ int countText(const Page& page, const QString& text);
 // The pictures of a page in printing order, as 96-dpi images of what their boxes show:
 // barcodes drawn from their bars.
 std::vector<QImage> pictures(const Page& page);
+// Words of a PDF page as pdftotext places them: text -> box in report units.
+std::multimap<QString, QRectF> pdfWords(const QString& pdf, int page);
 
 }  // namespace brovik::reports::test

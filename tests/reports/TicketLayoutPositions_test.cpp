@@ -4,8 +4,6 @@
 #include "reports/PdfExport.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -225,23 +223,6 @@ TEST(TicketLayouts, OnlyPiecesOfASetShowTheSetCaptionAndNumberTheGreyBoxAlways) 
         const bool centred = std::string(c.name) == "centred";
         EXPECT_EQ(greys, 9 + (centred ? int(doc.pages.size()) : 0)) << c.name;
     }
-}
-
-// Words of a PDF page as pdftotext places them: text -> (xMin, yMin) in report units.
-std::multimap<QString, QPointF> pdfWords(const QString& pdf, int page) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                          QString::number(page), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    std::multimap<QString, QPointF> words;
-    static const QRegularExpression word(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    for (auto it = word.globalMatch(out); it.hasNext();) {
-        const auto m = it.next();
-        words.emplace(m.captured(3), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * kUnitsPerPoint);
-    }
-    return words;
 }
 
 TEST(TicketLayouts, ExportedPdfKeepsTheTextsWhereThePageModelHasThem) {
