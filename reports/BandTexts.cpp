@@ -33,9 +33,7 @@ QRectF reachOf(const QRectF& extent) {
     return extent.adjusted(-across, -kReachSlack, across, kReachSlack);
 }
 
-
-template <class Runs>
-QRectF inkOfAll(const Runs& runs, const FontCache& fonts) {
+QRectF inkOfAll(const std::vector<TextRun>& runs, const FontCache& fonts) {
     QRectF all;
     for (const TextRun& run : runs) all |= inkOf(run, fonts);
     return all;
