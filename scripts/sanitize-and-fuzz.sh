@@ -7,7 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-45}
 # Leaks are reported, but for the third-party ones named in the suppressions file.
-export ASAN_OPTIONS=detect_leaks=1
+# intercept_tls_get_addr=0: this clang's runtime takes the 16 bytes before a thread's dynamic
+# TLS block for a header giving the block's bounds, a layout today's glibc no longer has.
+# What lies there is its own allocator's chunk header, so a block the main thread allocated
+# at offset 16 of a page "starts" at a small unmapped address, and the leak checker crashes
+# scanning it ("Tracer caught signal 11"): the embedded database engine's blocks, now and then.
+export ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0
 export LSAN_OPTIONS="suppressions=$PWD/scripts/leak-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1
 
@@ -16,17 +21,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
 cmake --build build-fuzz
 (
   cd build-fuzz
-  log=$(mktemp)
-  if ctest --output-on-failure -j2 2>&1 | tee "$log"; then rm -f "$log"; exit 0; fi
-  # LeakSanitizer's own tracer now and then crashes stopping a process whose embedded
-  # database threads are still ending: a fault of the tool, not of the test. Only when
-  # every failure is that one are the failed tests run once more.
-  failed=$(grep -c -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*(Failed|Exception|Timeout)' "$log" || true)
-  crashed=$(grep -c 'LeakSanitizer has encountered a fatal error' "$log" || true)
-  rm -f "$log"
-  ((failed > 0 && failed == crashed)) || exit 1
-  echo "== $failed failed only by LeakSanitizer's tracer crashing: once more"
-  ctest --output-on-failure --rerun-failed
+  ctest --output-on-failure -j2
 )
 
 for fuzzer in build-fuzz/bin/*_fuzz; do
